@@ -1,0 +1,24 @@
+# Lays a MODULE target out as a Linux VST3 bundle:
+#   <name>.vst3/Contents/x86_64-linux/<name>.so and Contents/Resources/
+set (DERAZID_BUNDLE_NAME "za Derazid")
+set (DERAZID_BUNDLE_DIR "${CMAKE_BINARY_DIR}/${DERAZID_BUNDLE_NAME}.vst3")
+set (DERAZID_BUNDLE_ARCH "${CMAKE_SYSTEM_PROCESSOR}-linux")
+set (DERAZID_MODULE_PATH
+     "${DERAZID_BUNDLE_DIR}/Contents/${DERAZID_BUNDLE_ARCH}/${DERAZID_BUNDLE_NAME}.so")
+
+function (derazid_make_bundle target)
+  cmake_parse_arguments (ARG "" "" "RESOURCES" ${ARGN})
+  set_target_properties (${target} PROPERTIES
+    OUTPUT_NAME "${DERAZID_BUNDLE_NAME}"
+    PREFIX ""
+    SUFFIX ".so"
+    LIBRARY_OUTPUT_DIRECTORY "${DERAZID_BUNDLE_DIR}/Contents/${DERAZID_BUNDLE_ARCH}")
+  set (resource_dir "${DERAZID_BUNDLE_DIR}/Contents/Resources")
+  add_custom_command (TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${resource_dir}")
+  foreach (resource IN LISTS ARG_RESOURCES)
+    add_custom_command (TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different "${resource}" "${resource_dir}/")
+  endforeach ()
+  install (DIRECTORY "${DERAZID_BUNDLE_DIR}" DESTINATION "." USE_SOURCE_PERMISSIONS)
+endfunction ()

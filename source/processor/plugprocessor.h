@@ -1,0 +1,111 @@
+// The plug-in's audio processor component: stereo buses, activation, the
+// parameter state with every value derived from it, the four delay lines of
+// the flanger, and the stored state.
+#pragma once
+
+#include "processor/plugparamblock.h"
+#include "processor/statemailbox.h"
+
+#include "public.sdk/source/vst/vstaudioeffect.h"
+
+#include <memory>
+
+namespace Steinberg {
+namespace Vst {
+
+class PlugProcessor : public AudioEffect
+{
+public:
+	PlugProcessor ();
+	~PlugProcessor () SMTG_OVERRIDE;
+
+	static FUnknown* createInstance (void* context);
+
+	tresult PLUGIN_API initialize (FUnknown* context) SMTG_OVERRIDE;
+	tresult PLUGIN_API setActive (TBool state) SMTG_OVERRIDE;
+	tresult PLUGIN_API setState (IBStream* state) SMTG_OVERRIDE;
+	tresult PLUGIN_API getState (IBStream* state) SMTG_OVERRIDE;
+	tresult PLUGIN_API setBusArrangements (SpeakerArrangement* inputs, int32 numIns,
+	                                       SpeakerArrangement* outputs, int32 numOuts) SMTG_OVERRIDE;
+	tresult PLUGIN_API canProcessSampleSize (int32 symbolicSampleSize) SMTG_OVERRIDE;
+	tresult PLUGIN_API setupProcessing (ProcessSetup& setup) SMTG_OVERRIDE;
+	tresult PLUGIN_API process (ProcessData& data) SMTG_OVERRIDE;
+
+	// Recomputes the derived signal values from params; reset also seeds the
+	// smoothers and the LFO step.
+	void updateParameters (bool reset);
+
+	static constexpr PlugParamBlock kBuiltInDefaults {0.75, 0.333333, 0.25, 0.25, 0.2,
+	                                                  0.5,  1.0,      false, false};
+
+	// setupProcessing refuses rates at which a line would hold fewer than two
+	// samples, and rates above this one, which no audio interface runs and at
+	// which the lines would grow without bound.
+	static constexpr double kMaxSampleRate = 10000000.0;
+
+protected:
+	using Line = std::unique_ptr<double[]>;
+
+	bool allocateLines ();
+	void releaseLines ();
+	// Applies the records that setState queued, in order.
+	void takeRestoredState ();
+
+	PlugParamBlock params = kBuiltInDefaults;
+	double sampleRate = 44100.0;
+	double delayMs = 0.0;
+	double sweepMs = 0.0;
+	double rateHz = 0.0;
+	double feedbackGain = 0.0;
+	double mixTarget = 0.0;
+	double levelGain = 0.0;
+	Line inputLineL;
+	Line inputLineR;
+	Line feedbackLineL;
+	Line feedbackLineR;
+	double feedbackInterpL = 0.0;
+	double feedbackInterpR = 0.0;
+	double inputInterpL = 0.0;
+	double inputInterpR = 0.0;
+	int32 lfoCounter = 0;
+	int32 writeIndex = 0;
+	double baseDelayTarget = 0.0;
+	int32 bufferLength = 0;
+	double samplesPerMs = 0.0;
+	double radiansPerSample = 0.0;
+	double stereoPhase = 0.0;
+	double dryGain = 0.0;
+	double lfoIncrement = 0.0;
+	double lastDelayMs = 0.0;
+	double appliedLfoIncrement = 0.0;
+	double smoothedDelayL = 0.0;
+	double smoothedDelayR = 0.0;
+	double smoothedBaseDelay = 0.0;
+	double centreDelayMs = 0.0;
+	bool firstRun = true;
+	bool fadingIn = false;
+	bool jumpPending = false;
+	double writeGain = 1.0;
+	double fadeInStep = 0.0;
+	double fadeOutStep = 0.0;
+	int32 holdCounter = 0;
+	int32 holdLength = 0;
+	double smoothingMs = 50.0;
+	double smoothedLevel = 0.0;
+	double smoothedMix = 0.0;
+	double currentBaseDelay = 0.0;
+	double smoothCoefComplement = 0.0;
+	double smoothCoef = 0.0;
+	double levelSmoother = 0.0;
+	double mixSmoother = 0.0;
+	bool thruRampActive = false;
+	bool thruRampDown = true;
+	double thruGain = 1.0;
+	double nullGain = 0.0;
+	double thruStep = 0.0;
+
+	StateMailbox mailbox {kBuiltInDefaults};
+};
+
+} // namespace Vst
+} // namespace Steinberg
