@@ -70,6 +70,8 @@ protected:
 	void endDelayJumpHold ();
 	void stepThruRamp ();
 	void adoptLfoIncrement ();
+	// Left and right LFO values of the next frames.
+	void runLfo (double* left, double* right, int32 frames);
 	// One channel's modulated delay, taps, output and line writes.
 	double flangeChannel (double lfo, double x, double m, double referenceDelay,
 	                      double& smoothedDelay, double* feedbackLine, double& feedbackInterp,

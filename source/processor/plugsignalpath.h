@@ -11,6 +11,7 @@
 #include "processor/lfocounter.h"
 #include "processor/plugprocessor.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Steinberg {
@@ -18,6 +19,9 @@ namespace Vst {
 
 // Added to every input sample so that decaying feedback never turns denormal.
 constexpr double kDenormalGuard = 1e-18;
+
+// Frames whose LFO values are computed ahead of their other steps.
+constexpr int32 kLfoRun = 64;
 
 template <typename Sample>
 void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*numChannels*/,
@@ -27,42 +31,64 @@ void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*num
 	const Sample* inR = inputs[1];
 	Sample* outLeft = outputs[0];
 	Sample* outRight = outputs[1];
+	double lfoLeft[kLfoRun];
+	double lfoRight[kLfoRun];
 
-	for (int32 j = 0; j < numSamples; ++j)
+	for (int32 start = 0; start < numSamples; start += kLfoRun)
 	{
-		// Both inputs are read before either output is written, so in-place
-		// buffers give the same result.
-		const double xL = static_cast<double> (inL[j]) + kDenormalGuard;
-		const double xR = static_cast<double> (inR[j]) + kDenormalGuard;
+		const int32 frames = std::min (kLfoRun, numSamples - start);
+		runLfo (lfoLeft, lfoRight, frames);
 
-		levelSmoother = smooth (levelSmoother, levelGain);
-		mixSmoother = smooth (mixSmoother, mixTarget);
-		smoothedLevel = levelSmoother;
-		smoothedMix = mixSmoother;
-		dryGain = 1.0 - smoothedMix;
+		for (int32 k = 0; k < frames; ++k)
+		{
+			const int32 j = start + k;
+			// Both inputs are read before either output is written, so
+			// in-place buffers give the same result.
+			const double xL = static_cast<double> (inL[j]) + kDenormalGuard;
+			const double xR = static_cast<double> (inR[j]) + kDenormalGuard;
 
-		const double m = stepDelayJump ();
-		stepThruRamp ();
+			levelSmoother = smooth (levelSmoother, levelGain);
+			mixSmoother = smooth (mixSmoother, mixTarget);
+			smoothedLevel = levelSmoother;
+			smoothedMix = mixSmoother;
+			dryGain = 1.0 - smoothedMix;
+
+			const double m = stepDelayJump ();
+			stepThruRamp ();
+
+			const double u = smooth (smoothedBaseDelay, baseDelayTarget);
+			smoothedBaseDelay = u;
+			currentBaseDelay = u;
+
+			const double outL = flangeChannel (lfoLeft[k], xL, m, u, smoothedDelayL,
+			                                   feedbackLineL.get (), feedbackInterpL,
+			                                   inputLineL.get (), inputInterpL);
+			const double outR = flangeChannel (lfoRight[k], xR, m, currentBaseDelay,
+			                                   smoothedDelayR, feedbackLineR.get (),
+			                                   feedbackInterpR, inputLineR.get (), inputInterpR);
+
+			writeIndex = writeIndex + 1 == bufferLength ? 0 : writeIndex + 1;
+
+			outLeft[j] = static_cast<Sample> (outL * smoothedLevel);
+			outRight[j] = static_cast<Sample> (outR * smoothedLevel);
+		}
+	}
+}
+
+// The LFO of the next frames: the rate-change rescale, the two sines and the
+// count's advance of each frame. Nothing else in a frame reads or writes
+// the LFO's state, nor anything the LFO reads, so taking it ahead gives the
+// very values of the frame-by-frame order, and lets the sines run back to
+// back.
+inline void PlugProcessor::runLfo (double* left, double* right, int32 frames)
+{
+	for (int32 k = 0; k < frames; ++k)
+	{
 		if (lfoIncrement != appliedLfoIncrement)
 			adoptLfoIncrement ();
-
-		const double u = smooth (smoothedBaseDelay, baseDelayTarget);
-		smoothedBaseDelay = u;
-		currentBaseDelay = u;
-
 		const double phase = lfoIncrement * static_cast<double> (lfoCounter) + lfoPhaseOffset;
-		const double outL =
-		    flangeChannel (std::sin (phase), xL, m, u, smoothedDelayL, feedbackLineL.get (),
-		                   feedbackInterpL, inputLineL.get (), inputInterpL);
-		const double outR = flangeChannel (std::sin (phase + stereoPhase), xR, m,
-		                                   currentBaseDelay, smoothedDelayR, feedbackLineR.get (),
-		                                   feedbackInterpR, inputLineR.get (), inputInterpR);
-
-		writeIndex = writeIndex + 1 == bufferLength ? 0 : writeIndex + 1;
-
-		outLeft[j] = static_cast<Sample> (outL * smoothedLevel);
-		outRight[j] = static_cast<Sample> (outR * smoothedLevel);
-
+		left[k] = std::sin (phase);
+		right[k] = std::sin (phase + stereoPhase);
 		LfoCounter::advance (lfoCounter, lfoPhaseOffset, lfoIncrement);
 	}
 }
