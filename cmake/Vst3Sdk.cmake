@@ -49,7 +49,8 @@ else ()
   list (APPEND DERAZID_SDK_SOURCES
         ${_fill}/public.sdk/source/common/commoniids.cpp
         ${_fill}/public.sdk/source/vst/vstaudioeffect.cpp
-        ${_fill}/public.sdk/source/main/pluginfactory.cpp)
+        ${_fill}/public.sdk/source/main/pluginfactory.cpp
+        ${_fill}/pluginterfaces/gui/plugviewiids.cpp)
   set (DERAZID_SDK_ENTRY_SOURCES ${_fill}/public.sdk/source/main/linuxmain.cpp
                                  ${_fill}/public.sdk/source/main/macmain.cpp)
   # The fill-ins come first so that their headers are the ones found.

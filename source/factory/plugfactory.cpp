@@ -3,6 +3,7 @@
 // every later call until the host has released it.
 #include "factory/plugids.h"
 #include "common/version.h"
+#include "controller/plugcontroller.h"
 #include "processor/plugprocessor.h"
 
 #include "public.sdk/source/main/pluginfactory.h"
@@ -29,6 +30,16 @@ void registerProcessorClass (CPluginFactory& factory)
 	factory.registerClass (&record, PlugProcessor::createInstance, nullptr);
 }
 
+void registerControllerClass (CPluginFactory& factory)
+{
+	TUID cid;
+	kControllerUID.toTUID (cid);
+	static const PClassInfo2 record (cid, PClassInfo::kManyInstances, kVstComponentControllerClass,
+	                                 "za Derazid Controller", 0, "", nullptr, PLUG_VERSION_STR,
+	                                 PLUG_SDK_VERSION_STR);
+	factory.registerClass (&record, PlugController::createInstance, nullptr);
+}
+
 } // namespace
 
 // The module needs nothing set up or torn down at entry and exit.
@@ -47,5 +58,6 @@ extern "C" SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory ()
 		return nullptr;
 	gPluginFactory = factory;
 	registerProcessorClass (*factory);
+	registerControllerClass (*factory);
 	return gPluginFactory;
 }

@@ -170,6 +170,7 @@ tresult PLUGIN_API PlugProcessor::setActive (TBool state)
 	jumpPending = false;
 	feedbackInterpL = feedbackInterpR = inputInterpL = inputInterpR = 0.0;
 	lfoCounter = 0;
+	lfoPhaseOffset = 0.0;
 	writeIndex = 0;
 	baseDelayTarget = 0.0;
 	levelSmoother = mixSmoother = 0.0;
@@ -237,13 +238,6 @@ tresult PLUGIN_API PlugProcessor::setState (IBStream* state)
 tresult PLUGIN_API PlugProcessor::getState (IBStream* state)
 {
 	return mailbox.current ().write (state);
-}
-
-tresult PLUGIN_API PlugProcessor::process (ProcessData& /*data*/)
-{
-	takeRestoredState ();
-	mailbox.publish (params);
-	return kResultOk;
 }
 
 } // namespace Vst

@@ -51,6 +51,32 @@ protected:
 	// Applies the records that setState queued, in order.
 	void takeRestoredState ();
 
+	//--- per block ---
+	// Takes the last point of each queue and recomputes after every queue.
+	void takeParameterChanges (IParameterChanges* changes);
+	void storeParameter (ParamID id, ParamValue value);
+	// Everything after the intake: early returns, silence, bypass, the flanger.
+	void processBlock (ProcessData& data);
+	bool canRunSignalPath (const AudioBusBuffers& input, const AudioBusBuffers& output) const;
+
+	//--- per frame ---
+	// The flanger over one block; channels 0 and 1 of both buses.
+	template <typename Sample>
+	void processAudio (Sample** inputs, Sample** outputs, int32 numChannels, int32 numSamples);
+	double smooth (double state, double target) const;
+	// The mute that covers a large delay change; answers the frame's
+	// effective write gain.
+	double stepDelayJump ();
+	void endDelayJumpHold ();
+	void stepThruRamp ();
+	void adoptLfoIncrement ();
+	// Left and right LFO values of the next frames.
+	void runLfo (double* left, double* right, int32 frames);
+	// One channel's modulated delay, taps, output and line writes.
+	double flangeChannel (double lfo, double x, double m, double referenceDelay,
+	                      double& smoothedDelay, double* feedbackLine, double& feedbackInterp,
+	                      double* inputLine, double& inputInterp);
+
 	PlugParamBlock params = kBuiltInDefaults;
 	double sampleRate = 44100.0;
 	double delayMs = 0.0;
@@ -103,6 +129,9 @@ protected:
 	double thruGain = 1.0;
 	double nullGain = 0.0;
 	double thruStep = 0.0;
+	// The part of the LFO phase that lfoCounter cannot hold: 0.0 unless the
+	// count would have left the int32 range.
+	double lfoPhaseOffset = 0.0;
 
 	StateMailbox mailbox {kBuiltInDefaults};
 };

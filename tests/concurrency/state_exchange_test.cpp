@@ -1,6 +1,7 @@
 // setState and getState on the host's control thread may overlap process on
 // its audio thread. Run under ThreadSanitizer, these tests show the exchange
-// is free of data races; in every build they show no record is ever torn.
+// is free of data races, with the whole signal path running on the audio
+// side; in every build they show no record is ever torn.
 #include "audioblock.h"
 #include "hostparameterchanges.h"
 #include "processorprobe.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <thread>
 
 using namespace Steinberg;
@@ -57,11 +59,16 @@ TEST (StateExchange, ControlAndAudioThreadsOverlapWithoutTearing)
 
 	std::atomic<bool> stop {false};
 	std::atomic<int> tornRecords {0};
+	std::atomic<int> flangedBlocks {0};
+	std::atomic<int> nonFiniteSamples {0};
 
+	// The audio thread runs the whole signal path, in both sample types.
 	std::thread audio ([&] {
-		StereoBlock<float> block (64);
+		StereoBlock<float> single (64);
+		StereoBlock<double> twice (64);
 		HostParameterChanges changes;
-		block.data.inputParameterChanges = &changes;
+		single.data.inputParameterChanges = &changes;
+		twice.data.inputParameterChanges = &changes;
 		for (int round = 0; !stop.load (); ++round)
 		{
 			changes.clear ();
@@ -72,10 +79,25 @@ TEST (StateExchange, ControlAndAudioThreadsOverlapWithoutTearing)
 				changes.set (id, value);
 			changes.set (kThruNullId, 0.0);
 			changes.set (kBypassId, 0.0);
-			for (int i = 0; i < 64; ++i)
-				block.in[0][static_cast<size_t> (i)] = block.in[1][static_cast<size_t> (i)] =
-				    0.25f * static_cast<float> (i % 8);
-			processor->process (block.data);
+			for (size_t i = 0; i < 64; ++i)
+			{
+				single.in[0][i] = single.in[1][i] = 0.25f * static_cast<float> (i % 8);
+				twice.in[0][i] = twice.in[1][i] = -0.125 * static_cast<double> (i % 5);
+			}
+			const bool useDouble = round % 2 == 1;
+			processor->process (useDouble ? twice.data : single.data);
+			bool flanged = false;
+			for (int channel = 0; channel < 2; ++channel)
+				for (size_t i = 0; i < 64; ++i)
+				{
+					const double in = useDouble ? twice.in[channel][i] : single.in[channel][i];
+					const double out = useDouble ? twice.out[channel][i] : single.out[channel][i];
+					if (!std::isfinite (out))
+						++nonFiniteSamples;
+					flanged = flanged || out != in;
+				}
+			if (flanged)
+				++flangedBlocks;
 		}
 	});
 
@@ -94,6 +116,8 @@ TEST (StateExchange, ControlAndAudioThreadsOverlapWithoutTearing)
 	stop = true;
 	audio.join ();
 	EXPECT_EQ (tornRecords.load (), 0);
+	EXPECT_GT (flangedBlocks.load (), 0);
+	EXPECT_EQ (nonFiniteSamples.load (), 0);
 
 	// Once the threads are done, the last restored record is the state.
 	const PlugParamBlock last = uniformBlock (0.125, true);

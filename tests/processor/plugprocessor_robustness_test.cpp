@@ -1,7 +1,8 @@
 // Whatever a host or a damaged project hands the processor, it neither
 // crashes nor leaves a state that would make the signal path leave its lines.
-#include "processorprobe.h"
-#include "streams.h"
+#include "processorrig.h"
+
+#include "common/plugparamids.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,120 @@ Bytes randomStream (std::mt19937& random)
 	return bytes;
 }
 
+double extremeValue (std::mt19937& random)
+{
+	const double values[] = {std::numeric_limits<double>::quiet_NaN (),
+	                         std::numeric_limits<double>::infinity (),
+	                         -std::numeric_limits<double>::infinity (),
+	                         1e9,
+	                         -1e9,
+	                         0.0,
+	                         0.5,
+	                         1.0,
+	                         std::numeric_limits<double>::denorm_min ()};
+	if (random () % 2 == 0)
+		return std::uniform_real_distribution<double> (-0.5, 1.5) (random);
+	return values[random () % std::size (values)];
+}
+
+void randomAutomation (HostParameterChanges& changes, std::mt19937& random)
+{
+	changes.clear ();
+	for (int queue = 0, count = static_cast<int> (random () % 7); queue < count; ++queue)
+	{
+		std::vector<std::pair<int32, ParamValue>> points (random () % 4);
+		for (auto& point : points)
+			point = {static_cast<int32> (random () % 9000) - 100, extremeValue (random)};
+		HostParamValueQueue& added = changes.add (random () % 11, points);
+		added.failGetPoint = random () % 10 == 0;
+	}
+	if (random () % 8 == 0)
+		changes.addMissingQueue ();
+}
+
+// Fills a random block, processes it and checks every output sample.
+template <typename Sample>
+void processRandomBlock (ProbedProcessor& processor, HostParameterChanges& changes,
+                         std::mt19937& random)
+{
+	const auto frames = static_cast<int32> (random () % 4 == 0 ? random () % 64 : random () % 8193);
+	StereoBlock<Sample> block (frames, random () % 4 == 0);
+	std::uniform_real_distribution<float> sample (-1.0f, 1.0f);
+	for (auto& channel : block.in)
+		for (auto& value : channel)
+			value = sample (random);
+	if (random () % 16 == 0)
+		block.inputBus.silenceFlags = random () % 4;
+	block.data.inputParameterChanges = &changes;
+	ASSERT_EQ (processor.process (block.data), kResultOk);
+	for (int channel = 0; channel < 2; ++channel)
+		for (int32 i = 0; i < frames; ++i)
+			ASSERT_TRUE (std::isfinite (block.output (channel)[i])) << frames << " " << i;
+}
+
+// Where the next block's reads will land.
+void expectReadsInsideTheLines (const ProbedProcessor& processor)
+{
+	if (!processor.hasLines ())
+		return;
+	const double length = processor.bufferLength;
+	for (double delay : {processor.smoothedDelayL, processor.smoothedDelayR,
+	                     processor.smoothedBaseDelay, processor.currentBaseDelay})
+	{
+		EXPECT_GE (delay, 0.0);
+		EXPECT_LT (delay, length - 1.0);
+	}
+	EXPECT_GE (processor.writeIndex, 0);
+	EXPECT_LT (processor.writeIndex, processor.bufferLength);
+	EXPECT_TRUE (std::isfinite (processor.feedbackInterpL + processor.feedbackInterpR +
+	                            processor.inputInterpL + processor.inputInterpR));
+}
+
 } // namespace
+
+TEST (ProcessorRobustness, RandomBlocksAutomationStatesAndRatesGiveFiniteOutput)
+{
+	std::mt19937 random (2024);
+	ProcessorRef processor;
+	ASSERT_EQ (processor->initialize (nullptr), kResultOk);
+	HostParameterChanges changes;
+	for (int round = 0; round < 3000; ++round)
+	{
+		if (round % 100 == 0)
+		{
+			processor->setActive (false);
+			const double rate = std::exp (std::uniform_real_distribution<double> (
+			    std::log (8000.0), std::log (384000.0)) (random));
+			ProcessSetup setup {kRealtime, static_cast<int32> (random () % 2), 8192, rate};
+			ASSERT_EQ (processor->setupProcessing (setup), kResultOk);
+			ASSERT_EQ (processor->setActive (true), kResultOk);
+		}
+		if (random () % 16 == 0)
+		{
+			if (random () % 2)
+				processor->setState (streamOf (randomStream (random)));
+			else
+			{
+				const PlugParamBlock odd {extremeValue (random), extremeValue (random),
+				                          extremeValue (random), extremeValue (random),
+				                          extremeValue (random), extremeValue (random),
+				                          extremeValue (random), random () % 2 == 0,
+				                          random () % 4 == 0};
+				processor->setState (streamOf (recordOf (odd)));
+			}
+		}
+		randomAutomation (changes, random);
+		if (random () % 2)
+			processRandomBlock<float> (*processor, changes, random);
+		else
+			processRandomBlock<double> (*processor, changes, random);
+		if (::testing::Test::HasFatalFailure ())
+			return;
+		expectReadsInsideTheLines (*processor);
+	}
+	processor->setActive (false);
+	processor->terminate ();
+}
 
 TEST (ProcessorRobustness, RandomRecordsNeverPushTheDelaysOutOfTheLines)
 {

@@ -1,6 +1,7 @@
 // Replaces the global operator new and delete of the test binary that links
 // it, so a test can count the heap allocations made on its own thread, or
-// make them fail.
+// make them fail. Outside sanitizer builds (DERAZID_COUNT_MALLOC) malloc,
+// calloc and realloc are counted too.
 #pragma once
 
 #include <cstddef>

@@ -62,6 +62,7 @@ public:
 	using PlugProcessor::thruGain;
 	using PlugProcessor::nullGain;
 	using PlugProcessor::thruStep;
+	using PlugProcessor::lfoPhaseOffset;
 	using PlugProcessor::processSetup;
 
 	bool hasLines () const { return inputLineL && inputLineR && feedbackLineL && feedbackLineR; }

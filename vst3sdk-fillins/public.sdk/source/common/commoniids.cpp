@@ -1,12 +1,12 @@
-// Interface identifiers of the plug-in view interfaces, which the Debian
-// subset declares but does not define.
+// Interface identifiers of the plug-in frame, the content scale support and
+// the Linux run loop, which the Debian subset declares but does not define
+// (the plug-in view's own is in plugviewiids.cpp).
 #include "pluginterfaces/base/funknown.h"
 #include "pluginterfaces/gui/iplugview.h"
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
 namespace Steinberg {
 
-DEF_CLASS_IID (IPlugView)
 DEF_CLASS_IID (IPlugFrame)
 DEF_CLASS_IID (IPlugViewContentScaleSupport)
 

@@ -1,0 +1,51 @@
+// The plug-in's edit controller: the nine parameters as the host shows,
+// automates and restores them. It processes no audio, exchanges no messages
+// with the processor and keeps no state of its own.
+#pragma once
+
+#include "public.sdk/source/vst/vsteditcontroller.h"
+
+#include <vector>
+
+namespace Steinberg {
+namespace Vst {
+
+class PlugAboutController;
+
+class PlugController : public EditController
+{
+public:
+	PlugController ();
+	~PlugController () SMTG_OVERRIDE;
+
+	static FUnknown* createInstance (void* context);
+
+	//--- IPluginBase
+	tresult PLUGIN_API initialize (FUnknown* context) SMTG_OVERRIDE;
+
+	//--- IEditController
+	tresult PLUGIN_API setComponentState (IBStream* state) SMTG_OVERRIDE;
+	IPlugView* PLUGIN_API createView (FIDString name) SMTG_OVERRIDE;
+
+	// The base's parameter access, made safe against a faulty host: an
+	// index out of range, a missing text, text that is no usable number, and
+	// a NaN value are refused or mapped instead of crashing or reaching the
+	// parameters.
+	tresult PLUGIN_API getParameterInfo (int32 paramIndex, ParameterInfo& info) SMTG_OVERRIDE;
+	tresult PLUGIN_API getParamStringByValue (ParamID tag, ParamValue valueNormalized,
+	                                          String128 string) SMTG_OVERRIDE;
+	tresult PLUGIN_API getParamValueByString (ParamID tag, TChar* string,
+	                                          ParamValue& valueNormalized) SMTG_OVERRIDE;
+	tresult PLUGIN_API setParamNormalized (ParamID tag, ParamValue value) SMTG_OVERRIDE;
+
+protected:
+	void addParameters ();
+	void adoptParameter (Parameter* parameter);
+
+	// The about-line sub-controllers of the open editors, in creation order.
+	// Not owned: each removes itself when the view that carries it goes.
+	std::vector<PlugAboutController*> aboutControllers;
+};
+
+} // namespace Vst
+} // namespace Steinberg
