@@ -40,12 +40,14 @@ set (DERAZID_SDK_SOURCES
 
 if (DERAZID_FULL_SDK)
   list (APPEND DERAZID_SDK_SOURCES
+        ${_sdk}/public.sdk/source/common/commoniids.cpp
         ${_sdk}/public.sdk/source/vst/vstaudioeffect.cpp
         ${_sdk}/public.sdk/source/main/pluginfactory.cpp)
   set (DERAZID_SDK_ENTRY_SOURCES ${_sdk}/public.sdk/source/main/linuxmain.cpp)
   set (_sdk_includes ${_sdk})
 else ()
   list (APPEND DERAZID_SDK_SOURCES
+        ${_fill}/public.sdk/source/common/commoniids.cpp
         ${_fill}/public.sdk/source/vst/vstaudioeffect.cpp
         ${_fill}/public.sdk/source/main/pluginfactory.cpp
         ${_fill}/pluginterfaces/gui/plugviewiids.cpp)

@@ -2,11 +2,16 @@
 
 #include "common/plugparamids.h"
 #include "controller/brrangeparameter.h"
+#include "controller/plugaboutcontroller.h"
 #include "processor/plugparamblock.h"
 
+#include "vstgui/plugin-bindings/vst3editor.h"
+
 #include "pluginterfaces/base/fstrdefs.h"
+#include "pluginterfaces/vst/ivsthostapplication.h"
 
 #include <cmath>
+#include <cstring>
 #include <new>
 
 namespace Steinberg {
@@ -149,8 +154,54 @@ IPlugView* PLUGIN_API PlugController::createView (FIDString name)
 	// The editor's knobs follow linear mouse movement, whatever the host
 	// chose before.
 	setKnobMode (kLinearMode);
-	// The editor itself is built from the UI description by the GUI toolkit.
-	return nullptr;
+	try
+	{
+		return new VSTGUI::VST3Editor (this, "view", "plug.uidesc");
+	}
+	catch (...)
+	{
+		return nullptr;
+	}
+}
+
+VSTGUI::IController* PlugController::createSubController (VSTGUI::UTF8StringPtr name,
+                                                          const VSTGUI::IUIDescription*,
+                                                          VSTGUI::VST3Editor*)
+{
+	if (!name || std::strcmp (name, "AboutController") != 0)
+		return nullptr;
+	// Run inside the AU wrapper only when the host context says so with an
+	// interface; the query serves this test alone.
+	bool audioUnit = false;
+	if (hostContext)
+	{
+		IVst3ToAUWrapper* wrapper = nullptr;
+		if (hostContext->queryInterface (IVst3ToAUWrapper::iid, reinterpret_cast<void**> (&wrapper)) ==
+		        kResultOk &&
+		    wrapper)
+		{
+			audioUnit = true;
+			wrapper->release ();
+		}
+	}
+	try
+	{
+		auto* about = new PlugAboutController<PlugController> (this, audioUnit);
+		try
+		{
+			aboutControllers.push_back (about);
+		}
+		catch (...)
+		{
+			delete about;
+			throw;
+		}
+		return about;
+	}
+	catch (...)
+	{
+		return nullptr;
+	}
 }
 
 tresult PLUGIN_API PlugController::getParameterInfo (int32 paramIndex, ParameterInfo& info)

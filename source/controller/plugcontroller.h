@@ -1,7 +1,10 @@
 // The plug-in's edit controller: the nine parameters as the host shows,
-// automates and restores them. It processes no audio, exchanges no messages
-// with the processor and keeps no state of its own.
+// automates and restores them, and the editor built from "plug.uidesc", whose
+// delegate it is. It processes no audio, exchanges no messages with the
+// processor and keeps no state of its own.
 #pragma once
+
+#include "vstgui/plugin-bindings/vst3editordelegate.h"
 
 #include "public.sdk/source/vst/vsteditcontroller.h"
 
@@ -10,9 +13,11 @@
 namespace Steinberg {
 namespace Vst {
 
+template <typename ControllerType>
 class PlugAboutController;
 
-class PlugController : public EditController
+// The editor finds the delegate by a type test; hosts cannot query it.
+class PlugController : public EditController, public VSTGUI::VST3EditorDelegate
 {
 public:
 	PlugController ();
@@ -38,13 +43,20 @@ public:
 	                                          ParamValue& valueNormalized) SMTG_OVERRIDE;
 	tresult PLUGIN_API setParamNormalized (ParamID tag, ParamValue value) SMTG_OVERRIDE;
 
+	//--- VST3EditorDelegate
+	// A new about-line sub-controller for "AboutController", else none.
+	VSTGUI::IController* createSubController (VSTGUI::UTF8StringPtr name,
+	                                          const VSTGUI::IUIDescription* description,
+	                                          VSTGUI::VST3Editor* editor) SMTG_OVERRIDE;
+
 protected:
 	void addParameters ();
 	void adoptParameter (Parameter* parameter);
 
 	// The about-line sub-controllers of the open editors, in creation order.
 	// Not owned: each removes itself when the view that carries it goes.
-	std::vector<PlugAboutController*> aboutControllers;
+	std::vector<PlugAboutController<PlugController>*> aboutControllers;
+	friend class PlugAboutController<PlugController>;
 };
 
 } // namespace Vst

@@ -91,7 +91,8 @@ TEST_F (ControllerLifecycle, EditorViewSetsLinearKnobsOtherNamesNothing)
 	EXPECT_EQ (EditController::getHostKnobMode (), kCircularMode);
 	controller->modes.clear ();
 
-	EXPECT_EQ (controller->createView ("editor"), nullptr); // the editor comes with the GUI toolkit
+	IPtr<IPlugView> editor = owned (controller->createView ("editor"));
+	EXPECT_TRUE (editor);
 	EXPECT_EQ (controller->modes, std::vector<KnobMode> {kLinearMode});
 	EXPECT_EQ (EditController::getHostKnobMode (), kLinearMode);
 
@@ -105,7 +106,11 @@ TEST_F (ControllerLifecycle, EditorViewSetsLinearKnobsOtherNamesNothing)
 	EXPECT_TRUE (controller->modes.empty ());
 	EXPECT_EQ (EditController::getHostKnobMode (), kRelativCircularMode);
 
-	EXPECT_EQ (controller->createView ("editor"), nullptr);
+	IPtr<IPlugView> second = owned (controller->createView ("editor"));
+	EXPECT_TRUE (second);
+	EXPECT_NE (second, editor); // every call a new editor
 	EXPECT_EQ (EditController::getHostKnobMode (), kLinearMode);
+	editor = nullptr;
+	second = nullptr;
 	controller->terminate ();
 }

@@ -1,0 +1,53 @@
+// A rectangle in view coordinates; left and top belong to it, right and
+// bottom do not.
+#pragma once
+
+#include "vstgui/lib/cpoint.h"
+
+namespace VSTGUI {
+
+struct CRect
+{
+	constexpr CRect () = default;
+	constexpr CRect (CCoord left, CCoord top, CCoord right, CCoord bottom)
+	: left (left), top (top), right (right), bottom (bottom)
+	{
+	}
+	constexpr CRect (const CPoint& origin, const CPoint& size)
+	: left (origin.x), top (origin.y), right (origin.x + size.x), bottom (origin.y + size.y)
+	{
+	}
+
+	CCoord getWidth () const { return right - left; }
+	CCoord getHeight () const { return bottom - top; }
+	CPoint getTopLeft () const { return {left, top}; }
+	CPoint getSize () const { return {getWidth (), getHeight ()}; }
+	CPoint getCenter () const { return {left + getWidth () / 2., top + getHeight () / 2.}; }
+
+	CRect& offset (CCoord dx, CCoord dy)
+	{
+		left += dx;
+		right += dx;
+		top += dy;
+		bottom += dy;
+		return *this;
+	}
+	bool pointInside (const CPoint& p) const
+	{
+		return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+	}
+	bool isEmpty () const { return right <= left || bottom <= top; }
+	bool operator== (const CRect& other) const
+	{
+		return left == other.left && top == other.top && right == other.right &&
+		       bottom == other.bottom;
+	}
+	bool operator!= (const CRect& other) const { return !(*this == other); }
+
+	CCoord left {0.};
+	CCoord top {0.};
+	CCoord right {0.};
+	CCoord bottom {0.};
+};
+
+} // namespace VSTGUI

@@ -1,0 +1,25 @@
+// Creator of "CTextLabel": its text.
+#pragma once
+
+#include "vstgui/uidescription/iviewcreator.h"
+
+namespace VSTGUI {
+namespace UIViewCreator {
+
+class TextLabelCreator : public ViewCreatorAdapter
+{
+public:
+	IdStringPtr getViewName () const override { return "CTextLabel"; }
+	IdStringPtr getBaseViewName () const override { return "CParamDisplay"; }
+	UTF8StringPtr getDisplayName () const override { return "Label"; }
+	CView* create (const UIAttributes& attributes, const IUIDescription* description) const override;
+	bool apply (CView* view, const UIAttributes& attributes,
+	            const IUIDescription* description) const override;
+	bool getAttributeNames (StringList& attributeNames) const override;
+	AttrType getAttributeType (const std::string& attributeName) const override;
+	bool getAttributeValue (CView* view, const std::string& attributeName, std::string& stringValue,
+	                        const IUIDescription* description) const override;
+};
+
+} // namespace UIViewCreator
+} // namespace VSTGUI

@@ -1,0 +1,21 @@
+// Creator of "CViewContainer".
+#pragma once
+
+#include "vstgui/uidescription/iviewcreator.h"
+
+namespace VSTGUI {
+namespace UIViewCreator {
+
+class ViewContainerCreator : public ViewCreatorAdapter
+{
+public:
+	IdStringPtr getViewName () const override { return "CViewContainer"; }
+	IdStringPtr getBaseViewName () const override { return "CView"; }
+	UTF8StringPtr getDisplayName () const override { return "View Container"; }
+	CView* create (const UIAttributes& attributes, const IUIDescription* description) const override;
+	bool apply (CView* view, const UIAttributes& attributes,
+	            const IUIDescription* description) const override;
+};
+
+} // namespace UIViewCreator
+} // namespace VSTGUI

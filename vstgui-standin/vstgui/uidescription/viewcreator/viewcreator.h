@@ -1,0 +1,25 @@
+// Creator of "CView", the root of every class line: placement and mouse.
+#pragma once
+
+#include "vstgui/uidescription/iviewcreator.h"
+
+namespace VSTGUI {
+namespace UIViewCreator {
+
+class ViewCreator : public ViewCreatorAdapter
+{
+public:
+	IdStringPtr getViewName () const override { return "CView"; }
+	IdStringPtr getBaseViewName () const override { return nullptr; }
+	UTF8StringPtr getDisplayName () const override { return "View"; }
+	CView* create (const UIAttributes& attributes, const IUIDescription* description) const override;
+	bool apply (CView* view, const UIAttributes& attributes,
+	            const IUIDescription* description) const override;
+	bool getAttributeNames (StringList& attributeNames) const override;
+	AttrType getAttributeType (const std::string& attributeName) const override;
+	bool getAttributeValue (CView* view, const std::string& attributeName, std::string& stringValue,
+	                        const IUIDescription* description) const override;
+};
+
+} // namespace UIViewCreator
+} // namespace VSTGUI
