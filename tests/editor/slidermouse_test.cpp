@@ -524,6 +524,21 @@ TEST_F (SliderModeTest, WithoutTravelOrZoomTheValueStays)
 		EXPECT_FALSE (std::isnan (edit.value));
 }
 
+TEST_F (SliderModeTest, RangeOfNothingDragsWithoutDividingByIt)
+{
+	slider.setMin (0.5f);
+	slider.setMax (0.5f);
+	slider.setValue (0.5f);
+	for (int32_t buttons : {int32_t {kLButton}, kLButton | kShift})
+	{
+		press (40, buttons);
+		CPoint where (60, 30);
+		slider.onMouseMoved (where, CButtonState (buttons));
+		EXPECT_EQ (slider.getValue (), 0.5f);
+		release ();
+	}
+}
+
 TEST_F (SliderModeTest, ControlsIgnoreNaN)
 {
 	start (0.25f);

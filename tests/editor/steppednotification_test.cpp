@@ -41,9 +41,12 @@ protected:
 
 	void open (const std::string& views = {})
 	{
+		// One file per test: ctest runs them side by side.
 		if (!views.empty ())
-			controller->descriptionFile =
-			    writeDescription ("stepped.uidesc", descriptionWith (views));
+			controller->descriptionFile = writeDescription (
+			    std::string (::testing::UnitTest::GetInstance ()->current_test_info ()->name ()) +
+			        ".uidesc",
+			    descriptionWith (views));
 		editor = openEditor ();
 		ASSERT_TRUE (editor);
 	}
