@@ -7,6 +7,7 @@ packages=(
   juce-modules-source-data   # the VST3 SDK sources the build compiles
   libexpat1-dev              # UI description parsing
   libgtest-dev googletest libbenchmark-dev
+  ardour python3             # the host test: Ardour's headless tools, the render checks
 )
 
 if [ "$(id -u)" -eq 0 ]; then
