@@ -11,6 +11,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   libx11-dev libxtst-dev xvfb xauth  # window tests: a host's windows, input, a display
   zam-plugins libglx-mesa0 libgl1-mesa-dri  # a known-good editor that checks the test host
+  ardour python3             # the host test: Ardour's headless tools, the render checks
 )
 
 if [ "$(id -u)" -eq 0 ]; then

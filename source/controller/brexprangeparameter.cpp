@@ -1,8 +1,7 @@
 #include "controller/brexprangeparameter.h"
 
 #include "controller/plainvaluetext.h"
-
-#include "pluginterfaces/base/ustring.h"
+#include "controller/rangeparameterinfo.h"
 
 #include <cmath>
 
@@ -15,14 +14,7 @@ BRExpRangeParameter::BRExpRangeParameter (const TChar* title, ParamID tag, const
 {
 	this->minPlain = minPlain;
 	this->maxPlain = maxPlain;
-	if (title)
-		UString (info.title, str16BufferSize (String128)).assign (title);
-	if (units)
-		UString (info.units, str16BufferSize (String128)).assign (units);
-	info.flags = flags;
-	info.id = tag;
-	info.stepCount = 0;
-	info.unitId = kRootUnitId;
+	describeRangeParameter (info, title, tag, units, flags);
 	// Through the exponential mapping: this class's own toNormalized.
 	info.defaultNormalizedValue = valueNormalized = toNormalized (defaultValuePlain);
 }

@@ -2,8 +2,7 @@
 
 #include "controller/nearlyequal.h"
 #include "controller/plainvaluetext.h"
-
-#include "pluginterfaces/base/ustring.h"
+#include "controller/rangeparameterinfo.h"
 
 #include <cmath>
 
@@ -16,14 +15,7 @@ BRRangeParameter::BRRangeParameter (const TChar* title, ParamID tag, const TChar
 {
 	this->minPlain = minPlain;
 	this->maxPlain = maxPlain;
-	if (title)
-		UString (info.title, str16BufferSize (String128)).assign (title);
-	if (units)
-		UString (info.units, str16BufferSize (String128)).assign (units);
-	info.flags = flags;
-	info.id = tag;
-	info.stepCount = 0;
-	info.unitId = kRootUnitId;
+	describeRangeParameter (info, title, tag, units, flags);
 	info.defaultNormalizedValue = valueNormalized = toNormalized (defaultValuePlain);
 }
 

@@ -1,6 +1,7 @@
 // The controller's editor side: the editor it creates from the shipped
 // description, the about-line sub-controllers it hands out and its delegate
 // defaults.
+#include "controllertesting.h"
 #include "descriptionfiles.h"
 #include "fakehostframe.h"
 #include "recordinghandler.h"
@@ -281,6 +282,42 @@ TEST_F (PlugControllerEditorTest, OnlyAboutControllerIsOffered)
 	EXPECT_EQ (static_cast<IController*> (controller->aboutControllers[1]), made[2]);
 	delete made[0];
 	delete made[2];
+}
+
+TEST_F (PlugControllerEditorTest, RestoredStateSwitchingBypassOnSendsOnePerformEdit)
+{
+	VST3Editor* editor = open (host);
+	ASSERT_TRUE (editor);
+	host.fire ();
+	ASSERT_TRUE (handler.edits.empty ());
+
+	// Every continuous value moves too, but only the switch comes back.
+	const PlugParamBlock stored {0.1, 0.9, 0.8, 0.7, 0.6, 0.05, 0.3, false, true};
+	ASSERT_EQ (controller->setComponentState (streamOf (recordOf (stored))), kResultOk);
+	ASSERT_EQ (handler.edits.size (), 1u);
+	EXPECT_EQ (handler.edits[0].kind, RecordingHandler::kPerform);
+	EXPECT_EQ (handler.edits[0].id, kBypassId);
+	EXPECT_EQ (handler.edits[0].value, 1.);
+	auto buttons = viewsOf<COnOffButton> (rootOf (editor), kBypassId);
+	ASSERT_EQ (buttons.size (), 1u);
+	EXPECT_EQ (buttons[0]->getValue (), 1.f);
+
+	// The same record again changes nothing and sends nothing.
+	ASSERT_EQ (controller->setComponentState (streamOf (recordOf (stored))), kResultOk);
+	host.fire ();
+	EXPECT_EQ (handler.edits.size (), 1u);
+
+	// Thru Null on, Bypass off: one each.
+	const PlugParamBlock next {0.1, 0.9, 0.8, 0.7, 0.6, 0.05, 0.3, true, false};
+	ASSERT_EQ (controller->setComponentState (streamOf (recordOf (next))), kResultOk);
+	ASSERT_EQ (handler.edits.size (), 3u);
+	EXPECT_EQ (handler.edits[1].id, kThruNullId);
+	EXPECT_EQ (handler.edits[1].value, 1.);
+	EXPECT_EQ (handler.edits[2].id, kBypassId);
+	EXPECT_EQ (handler.edits[2].value, 0.);
+	for (const auto& edit : handler.edits)
+		EXPECT_EQ (edit.kind, RecordingHandler::kPerform);
+	close (editor);
 }
 
 TEST_F (PlugControllerEditorTest, DelegateKeepsTheToolkitDefaults)

@@ -1,5 +1,6 @@
 #include "vstgui/plugin-bindings/parameterchangelistener.h"
 
+#include "vstgui/lib/controls/coptionmenu.h"
 #include "vstgui/lib/controls/cparamdisplay.h"
 #include "vstgui/lib/controls/ctextlabel.h"
 #include "vstgui/lib/sharedpointer.h"
@@ -113,13 +114,29 @@ void ParameterChangeListener::endEdit ()
 		editController->endEdit (getParameterID ());
 }
 
-void ParameterChangeListener::performEdit (ParamValue value)
+void ParameterChangeListener::performEdit (ParamValue value, CControl* edited)
 {
 	if (!parameter)
 	{
 		updateControlValue (value);
 		return;
 	}
+	// The controller's update comes straight back here through the controls
+	// it moves, with the value the outer call sends: one perform-edit is
+	// enough for the host.
+	if (performing)
+		return;
+	struct Scope
+	{
+		ParameterChangeListener& listener;
+		~Scope ()
+		{
+			listener.performing = false;
+			listener.editedControl = nullptr;
+		}
+	} scope {*this};
+	performing = true;
+	editedControl = edited;
 	const ParamID id = getParameterID ();
 	if (editController->setParamNormalized (id, value) == kResultOk)
 		editController->performEdit (id, editController->getParamNormalized (id));
@@ -194,7 +211,27 @@ void ParameterChangeListener::updateControlValue (ParamValue value)
 		{
 			control->setMin (minValue);
 			control->setMax (maxValue);
-			control->setValue (static_cast<float> (value));
+			if (auto* menu = dynamic_cast<COptionMenu*> (control.get ()))
+			{
+				// One entry per step, rebuilt on every pass; the value picks
+				// the entry by its distance from the minimum.
+				const int32 stepCount = parameter->getInfo ().stepCount;
+				menu->removeAllEntry ();
+				for (int32 i = 0; i <= stepCount; ++i)
+				{
+					std::string text;
+					parameterText (static_cast<double> (i) / stepCount, text);
+					menu->addEntry (text, -1, 0);
+				}
+				menu->setValue (static_cast<float> (value) - minValue);
+			}
+			else
+			{
+				control->setValue (static_cast<float> (value));
+				// The control that sent this value has told its listeners.
+				if (control.get () != editedControl && control->isDirty ())
+					control->valueChanged ();
+			}
 		}
 		else
 			control->setValueNormalized (static_cast<float> (value));

@@ -34,10 +34,13 @@ public:
 	void beginEdit ();
 	void endEdit ();
 	// A control's new normalized value: to the controller and the host, or,
-	// without a parameter, to the other controls.
-	void performEdit (Steinberg::Vst::ParamValue value);
+	// without a parameter, to the other controls. The edited control, when
+	// given, is not told again of the value it sent.
+	void performEdit (Steinberg::Vst::ParamValue value, CControl* edited = nullptr);
 
-	// Pushes a normalized value into every control.
+	// Pushes a normalized value into every control. For a stepped parameter
+	// the controls other than labels and option menus then tell their
+	// listeners when the value moved them, as after a user's edit.
 	void updateControlValue (Steinberg::Vst::ParamValue value);
 
 	void PLUGIN_API update (Steinberg::FUnknown* changedUnknown, Steinberg::int32 message) override;
@@ -53,6 +56,9 @@ private:
 	Steinberg::Vst::EditController* editController;
 	Steinberg::Vst::Parameter* parameter;
 	std::vector<CControl*> controls;
+	// While an edit goes to the controller: the control it came from.
+	bool performing {false};
+	CControl* editedControl {nullptr};
 };
 
 } // namespace VSTGUI

@@ -135,7 +135,7 @@ void VST3Editor::bindControl (CControl* control)
 void VST3Editor::valueChanged (CControl* control)
 {
 	if (ParameterChangeListener* listener = getParameterChangeListener (control->getTag ()))
-		listener->performEdit (control->getValueNormalized ());
+		listener->performEdit (control->getValueNormalized (), control);
 }
 
 void VST3Editor::controlBeginEdit (CControl* control)

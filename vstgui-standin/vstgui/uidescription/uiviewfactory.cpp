@@ -3,11 +3,13 @@
 #include "vstgui/lib/cview.h"
 #include "vstgui/uidescription/uiattributes.h"
 #include "vstgui/uidescription/viewcreator/controlcreator.h"
+#include "vstgui/uidescription/viewcreator/horizontalswitchcreator.h"
 #include "vstgui/uidescription/viewcreator/knobcreator.h"
 #include "vstgui/uidescription/viewcreator/onoffbuttoncreator.h"
 #include "vstgui/uidescription/viewcreator/paramdisplaycreator.h"
 #include "vstgui/uidescription/viewcreator/slidercreator.h"
 #include "vstgui/uidescription/viewcreator/textlabelcreator.h"
+#include "vstgui/uidescription/viewcreator/verticalswitchcreator.h"
 #include "vstgui/uidescription/viewcreator/viewcontainercreator.h"
 #include "vstgui/uidescription/viewcreator/viewcreator.h"
 
@@ -33,10 +35,12 @@ Registry& registry ()
 		static const UIViewCreator::OnOffButtonCreator onOffButton;
 		static const UIViewCreator::ParamDisplayCreator paramDisplay;
 		static const UIViewCreator::TextLabelCreator textLabel;
+		static const UIViewCreator::VerticalSwitchCreator verticalSwitch;
+		static const UIViewCreator::HorizontalSwitchCreator horizontalSwitch;
 		Registry standard;
 		for (const IViewCreator* creator : std::initializer_list<const IViewCreator*> {
 		         &view, &container, &control, &slider, &knob, &onOffButton, &paramDisplay,
-		         &textLabel})
+		         &textLabel, &verticalSwitch, &horizontalSwitch})
 			standard[creator->getViewName ()] = creator;
 		return standard;
 	}();

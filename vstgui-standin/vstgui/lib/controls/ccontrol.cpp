@@ -3,8 +3,17 @@
 #include "vstgui/lib/controls/icontrollistener.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace VSTGUI {
+
+bool isDefaultValueClick (CControl*, const CButtonState& buttons)
+{
+	return (buttons & CButtonState::kButtonMask) == kLButton &&
+	       (buttons & CButtonState::kModifierMask) == CControl::kDefaultValueModifier;
+}
+
+const CControl::DefaultValueTest CControl::defaultValueTest = isDefaultValueClick;
 
 CControl::CControl (const CRect& size, IControlListener* listener, int32_t tag)
 : CView (size), listener (listener), tag (tag)
@@ -29,6 +38,8 @@ void CControl::forEachListener (F f)
 
 void CControl::setValue (float val)
 {
+	if (std::isnan (val))
+		return;
 	if (val < getMin ())
 		val = getMin ();
 	else if (val > getMax ())
@@ -38,11 +49,19 @@ void CControl::setValue (float val)
 
 void CControl::setValueNormalized (float normalized)
 {
+	if (std::isnan (normalized))
+		return;
 	if (normalized > 1.f)
 		normalized = 1.f;
 	else if (normalized < 0.f)
 		normalized = 0.f;
 	setValue (getMin () + normalized * getRange ());
+}
+
+void CControl::setDefaultValue (float value)
+{
+	if (!std::isnan (value))
+		defaultValue = value;
 }
 
 float CControl::getValueNormalized () const
@@ -90,6 +109,22 @@ void CControl::endEdit ()
 void CControl::valueChanged ()
 {
 	forEachListener ([this] (IControlListener* l) { l->valueChanged (this); });
+}
+
+bool CControl::checkDefaultValue (CButtonState buttons)
+{
+	if (!defaultValueTest (this, buttons))
+		return false;
+	const float target = getDefaultValue ();
+	if (target != getValue ())
+	{
+		beginEdit ();
+		setValue (target);
+		valueChanged ();
+		endEdit ();
+		invalid ();
+	}
+	return true;
 }
 
 bool CControl::isDirty () const { return oldValue != value || CView::isDirty (); }

@@ -22,10 +22,19 @@ enum CControlStyle : int32_t
 class CControl : public CView
 {
 public:
+	// The key that turns a left click into a reset to the default value, and
+	// the one held for fine dragging. Fixed for the module's whole life.
+	static constexpr int32_t kDefaultValueModifier = kAlt;
+	static constexpr int32_t kZoomModifier = kShift;
+
+	// Whether a press is the default-value click.
+	using DefaultValueTest = bool (*) (CControl* control, const CButtonState& buttons);
+	static const DefaultValueTest defaultValueTest;
+
 	CControl (const CRect& size, IControlListener* listener = nullptr, int32_t tag = -1);
 	~CControl () noexcept override;
 
-	// The value is kept within [getMin, getMax].
+	// The value is kept within [getMin, getMax]; NaN is ignored.
 	virtual void setValue (float value);
 	virtual float getValue () const { return value; }
 	virtual void setValueNormalized (float normalized);
@@ -37,7 +46,8 @@ public:
 	virtual float getMax () const { return vmax; }
 	float getRange () const { return getMax () - getMin (); }
 
-	virtual void setDefaultValue (float value) { defaultValue = value; }
+	// NaN is ignored.
+	virtual void setDefaultValue (float value);
 	virtual float getDefaultValue () const { return defaultValue; }
 
 	virtual void setWheelInc (float value) { wheelInc = value; }
@@ -59,6 +69,10 @@ public:
 
 	// Tells the own listener, then the registered ones.
 	virtual void valueChanged ();
+
+	// True for the default-value click. The control then goes to its default
+	// within one edit, telling its listeners, unless it is there already.
+	virtual bool checkDefaultValue (CButtonState buttons);
 
 	// True while the value differs from the one at the last invalid (or at
 	// construction), or the view was marked dirty.
@@ -82,5 +96,9 @@ private:
 	int32_t editing {0};
 	std::vector<IControlListener*> subListeners;
 };
+
+// The left button and no other, with the default-value modifier and no other
+// modifier key; the control is not consulted and a double click counts alike.
+bool isDefaultValueClick (CControl* control, const CButtonState& buttons);
 
 } // namespace VSTGUI

@@ -41,11 +41,19 @@ CMouseEventResult CKnobBase::onMouseDown (CPoint& where, const CButtonState& but
 	if (!buttons.isLeftButton ())
 		return kMouseEventNotHandled;
 	beginEdit ();
+	if (checkDefaultValue (buttons))
+	{
+		endEdit ();
+		return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
+	}
 	drag.firstPoint = where;
 	drag.entryValue = getValueNormalized ();
 	drag.linear = getFrame () && getFrame ()->getKnobMode () == kLinearMode;
+	// With the default-value click taken, Alt is free to swap the drag.
+	if (buttons & kAlt)
+		drag.linear = !drag.linear;
 	drag.range = kLinearRange;
-	if (buttons & kShift)
+	if (buttons & kZoomModifier)
 		drag.range *= zoomFactor;
 	return kMouseEventHandled;
 }

@@ -1,6 +1,8 @@
 // The common part of the knobs. A press with the left button alone opens an
-// edit; the drag then follows the mouse linearly when the frame's knob mode
-// is linear, else by its angle around the knob's centre.
+// edit; the default-value click resets the knob there and ends it, any other
+// press starts a drag that follows the mouse linearly when the frame's knob
+// mode is linear, else by its angle around the knob's centre, the two
+// swapped while Alt is held.
 #pragma once
 
 #include "vstgui/lib/controls/ccontrol.h"

@@ -1,10 +1,30 @@
 // The common part of the sliders: direction, the handle's size, offset and
-// travel, and the fine-drag factor.
+// travel, the fine-drag factor, and the mouse behaviour of the six slider
+// modes.
 #pragma once
 
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/sharedpointer.h"
 
 namespace VSTGUI {
+
+// What a press on a slider does; the value is the index of the mode's name
+// in UI descriptions.
+enum class SliderMode : int32_t
+{
+	// Drags the handle where it was grabbed; a press beside it is refused.
+	Touch = 0,
+	// Drags relatively wherever the press lands.
+	RelativeTouch = 1,
+	// The handle jumps to the pointer, centred.
+	FreeClick = 2,
+	// Drags the handle where it was grabbed; beside it, jumps as FreeClick.
+	BRFreeClick = 3,
+	// Beside the handle the value glides toward the pointer, then follows it.
+	Ramp = 4,
+	// Whatever the global mode is.
+	UseGlobal = 5,
+};
 
 class CSliderBase : public CControl
 {
@@ -39,19 +59,55 @@ public:
 
 	void setViewSize (const CRect& rect) override;
 
+	// Stored as given; a new slider uses the global mode.
+	void setSliderMode (SliderMode mode) { sliderMode = mode; }
+	SliderMode getSliderMode () const { return sliderMode; }
+	// The stored mode, or the global one for UseGlobal.
+	SliderMode effectiveSliderMode () const;
+	static void setGlobalSliderMode (SliderMode mode);
+	static SliderMode getGlobalSliderMode () { return globalSliderMode; }
+
+	// What a move subtracts from the pointer's axis coordinate to find the
+	// value's position; fills the handle's rectangle when one is given.
+	float computeGrabOffset (const CPoint& where, CRect* handle = nullptr) const;
+	// One step of a ramp toward the pointer, every 16 ms while it runs.
+	void rampStep (CVSTGUITimer* timer);
+	bool isRamping () const { return static_cast<bool> (rampTimer); }
+
+	CMouseEventResult onMouseDown (CPoint& where, const CButtonState& buttons) override;
+	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
+	CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons) override;
+	CMouseEventResult onMouseCancel () override;
+
 protected:
 	void setHandleSizePrivate (CCoord width, CCoord height);
 	void updateInternalHandleValues ();
 
 private:
+	CCoord axisOf (const CPoint& point) const { return isStyleHorizontal () ? point.x : point.y; }
+	// The handle track's start along the axis.
+	CCoord base () const;
+	// The grab offset that centres the handle one pixel past the pointer.
+	double centreOffset () const;
+	void stopRamp ();
+
+	static SliderMode globalSliderMode;
+
+	SharedPointer<CVSTGUITimer> rampTimer;
 	int32_t style;
 	float zoomFactor {10.f};
+	SliderMode sliderMode {SliderMode::UseGlobal};
 	CPoint offsetHandle;
 	CCoord handleWidth {1.};
 	CCoord handleHeight {1.};
 	CCoord handleTravel {0.};
 	CCoord minPos {0.};
 	CCoord maxPos {0.};
+	CPoint pressPoint;
+	float zoomBaseValue {0.f};
+	float valueAtPress {0.f};
+	CButtonState zoomButtons;
+	double grabOffset {0.};
 };
 
 } // namespace VSTGUI

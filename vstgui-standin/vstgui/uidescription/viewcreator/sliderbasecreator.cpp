@@ -24,12 +24,35 @@ int32_t withBits (int32_t style, int32_t set, int32_t cleared) { return (style &
 
 } // namespace
 
+const SliderModeNames& sliderModeNames ()
+{
+	// Built once under the guard of a function's static; destroyed with the
+	// module's other statics, last entry first.
+	static const SliderModeNames names {
+	    {"touch", "relative touch", "free click", "BR free click", "ramp", "use global"}};
+	return names;
+}
+
 bool SliderBaseCreator::apply (CView* view, const UIAttributes& attributes,
                                const IUIDescription*) const
 {
 	auto* slider = dynamic_cast<CSliderBase*> (view);
 	if (!slider)
 		return false;
+	if (const std::string* freeClick = attributes.getAttributeValue ("free-click"))
+		slider->setSliderMode (*freeClick == "true" ? SliderMode::FreeClick : SliderMode::Touch);
+	if (const std::string* mode = attributes.getAttributeValue ("mode"))
+	{
+		const SliderModeNames& names = sliderModeNames ();
+		for (size_t index = 0; index < names.size (); ++index)
+		{
+			if (*mode == names[index])
+			{
+				slider->setSliderMode (static_cast<SliderMode> (index));
+				break;
+			}
+		}
+	}
 	CPoint offset;
 	if (attributes.getPointAttribute ("handle-offset", offset))
 		slider->setOffsetHandle (offset);
@@ -60,14 +83,15 @@ bool SliderBaseCreator::apply (CView* view, const UIAttributes& attributes,
 
 bool SliderBaseCreator::getAttributeNames (StringList& attributeNames) const
 {
-	for (const char* name : {"orientation", "reverse-orientation", "handle-offset", "zoom-factor"})
+	for (const char* name :
+	     {"mode", "orientation", "reverse-orientation", "handle-offset", "zoom-factor"})
 		attributeNames.emplace_back (name);
 	return true;
 }
 
 IViewCreator::AttrType SliderBaseCreator::getAttributeType (const std::string& attributeName) const
 {
-	if (attributeName == "orientation")
+	if (attributeName == "mode" || attributeName == "orientation")
 		return kListType;
 	if (attributeName == "reverse-orientation")
 		return kBooleanType;
@@ -86,7 +110,17 @@ bool SliderBaseCreator::getAttributeValue (CView* view, const std::string& attri
 		return false;
 	const int32_t style = slider->getStyle ();
 	const bool vertical = (style & kVertical) != 0;
-	if (attributeName == "handle-offset")
+	if (attributeName == "mode")
+	{
+		// The stored mode, which the setter takes unchecked: one without a
+		// name reads as nothing.
+		const auto index = static_cast<int32_t> (slider->getSliderMode ());
+		const SliderModeNames& names = sliderModeNames ();
+		if (index < 0 || index >= static_cast<int32_t> (names.size ()))
+			return false;
+		stringValue = names[static_cast<size_t> (index)];
+	}
+	else if (attributeName == "handle-offset")
 		stringValue = UIAttributes::pointToString (slider->getOffsetHandle ());
 	else if (attributeName == "zoom-factor")
 		stringValue = UIAttributes::doubleToString (slider->getZoomFactor (), 6);
@@ -102,11 +136,19 @@ bool SliderBaseCreator::getAttributeValue (CView* view, const std::string& attri
 bool SliderBaseCreator::getPossibleListValues (const std::string& attributeName,
                                                ConstStringPtrList& values) const
 {
-	if (attributeName != "orientation")
-		return false;
-	values.emplace_back (&horizontalName ());
-	values.emplace_back (&verticalName ());
-	return true;
+	if (attributeName == "orientation")
+	{
+		values.emplace_back (&horizontalName ());
+		values.emplace_back (&verticalName ());
+		return true;
+	}
+	if (attributeName == "mode")
+	{
+		for (const std::string& name : sliderModeNames ())
+			values.emplace_back (&name);
+		return true;
+	}
+	return false;
 }
 
 } // namespace UIViewCreator

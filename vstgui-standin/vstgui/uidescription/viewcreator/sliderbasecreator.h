@@ -1,12 +1,24 @@
-// The attributes every slider shares: direction, handle offset and the
-// fine-drag factor.
+// The attributes every slider shares: its mouse mode, direction, handle
+// offset and the fine-drag factor.
 #pragma once
 
 #include "vstgui/uidescription/iviewcreator.h"
 
+#include <array>
+#include <string>
+
 namespace VSTGUI {
 namespace UIViewCreator {
 
+// The names of the slider modes in UI descriptions, indexed by the mode's
+// value. Built on first use; the strings keep their addresses until the
+// module is unloaded.
+using SliderModeNames = std::array<std::string, 6>;
+const SliderModeNames& sliderModeNames ();
+
+// "mode" takes a mode's name, matched exactly; the older "free-click" ("true"
+// for free click, anything else touch) is read but never written, and a
+// "mode" that names a mode wins over it.
 class SliderBaseCreator : public ViewCreatorAdapter
 {
 public:
