@@ -2,11 +2,13 @@
 // drawing context, in the coordinates its container hands down.
 #include "recordingdrawcontext.h"
 
+#include "vstgui/lib/controls/chorizontalswitch.h"
 #include "vstgui/lib/controls/cknob.h"
 #include "vstgui/lib/controls/conoffbutton.h"
 #include "vstgui/lib/controls/cparamdisplay.h"
 #include "vstgui/lib/controls/cslider.h"
 #include "vstgui/lib/controls/ctextlabel.h"
+#include "vstgui/lib/controls/cverticalswitch.h"
 #include "vstgui/lib/cviewcontainer.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +191,54 @@ TEST (OnOffButtonDrawingTest, FillAndThumbShowTheState)
 	EXPECT_GT (onThumb.getCenter ().x, 20.);
 	EXPECT_EQ (onThumb.getWidth (), offThumb.getWidth ());
 	EXPECT_NEAR (onThumb.right, 40. - offThumb.left, 1e-9); // mirrored
+}
+
+TEST (SwitchDrawingTest, OneCellPerPositionTheSelectedOneLit)
+{
+	// Three positions: 0, 1 and 2.
+	CHorizontalSwitch horizontal (CRect (0, 0, 90, 20));
+	horizontal.setMax (2.f);
+	horizontal.setBackColor (kTrack);
+	horizontal.setOnColor (kValue);
+	horizontal.setValue (1.f);
+	ASSERT_EQ (horizontal.getPositionCount (), 3);
+	EXPECT_EQ (horizontal.getCurrentPosition (), 1);
+	RecordingDrawContext context;
+	horizontal.draw (&context);
+	auto cells = context.of (RecordingDrawContext::kRoundRect);
+	ASSERT_EQ (cells.size (), 3u);
+	EXPECT_EQ (cells[0].fill, kTrack);
+	EXPECT_EQ (cells[1].fill, kValue);
+	EXPECT_EQ (cells[2].fill, kTrack);
+	EXPECT_EQ (cells[1].rect, CRect (31, 0, 59, 20)); // a pixel of gap each side
+	// The cell drawn lit is the one a press there picks.
+	EXPECT_EQ (horizontal.valueFromPoint (cells[1].rect.getCenter ()), 1.f);
+
+	CVerticalSwitch vertical (CRect (0, 0, 20, 40));
+	vertical.setOnColor (kValue);
+	vertical.setValue (vertical.getMax ());
+	RecordingDrawContext verticalContext;
+	vertical.draw (&verticalContext);
+	cells = verticalContext.of (RecordingDrawContext::kRoundRect);
+	ASSERT_EQ (cells.size (), 2u);
+	EXPECT_EQ (cells[1].fill, kValue);
+	EXPECT_EQ (cells[1].rect, CRect (0, 21, 20, 39));
+	EXPECT_EQ (vertical.valueFromPoint (cells[1].rect.getCenter ()), vertical.getMax ());
+}
+
+TEST (SwitchDrawingTest, HugeOrEmptyRangesStayDrawable)
+{
+	CHorizontalSwitch wide (CRect (0, 0, 100, 20));
+	wide.setMax (1e9f);
+	EXPECT_LE (wide.getPositionCount (), 4097);
+	wide.setValue (1e9f);
+	EXPECT_EQ (wide.getCurrentPosition (), wide.getPositionCount () - 1);
+	CHorizontalSwitch none (CRect (0, 0, 100, 20));
+	none.setMax (0.f);
+	EXPECT_EQ (none.getCurrentPosition (), 0);
+	RecordingDrawContext context;
+	none.draw (&context);
+	EXPECT_EQ (context.of (RecordingDrawContext::kRoundRect).size (), 2u);
 }
 
 TEST (ParamDisplayDrawingTest, BackgroundFrameAndTextInItsStyle)

@@ -115,6 +115,9 @@ TEST (StyleCreatorTest, EveryStyleAttributeReadsBackAsWritten)
 	      {"on-color", "#f0a030ff"},
 	      {"frame-color", "#10203040"},
 	      {"handle-color", "#e8ebf0ff"}}},
+	    {"CHorizontalSwitch",
+	     {{"back-color", "#363d48ff"}, {"on-color", "#4fb8e6ff"}, {"frame-color", "#ffffff20"}}},
+	    {"CVerticalSwitch", {{"on-color", "#f0a030ff"}}},
 	    {"CParamDisplay",
 	     {{"font", "DejaVu Sans, 12"},
 	      {"font-color", "#e6e9eeff"},
@@ -185,6 +188,8 @@ TEST (StyleCreatorTest, CreatorsListTheirStyleAttributesWithTypes)
 	    {"CKnob", "corona-color", IViewCreator::kColorType},
 	    {"CKnob", "handle-line-width", IViewCreator::kFloatType},
 	    {"COnOffButton", "on-color", IViewCreator::kColorType},
+	    {"CHorizontalSwitch", "on-color", IViewCreator::kColorType},
+	    {"CVerticalSwitch", "back-color", IViewCreator::kColorType},
 	    {"CParamDisplay", "font", IViewCreator::kFontType},
 	    {"CParamDisplay", "text-alignment", IViewCreator::kListType},
 	};
@@ -212,7 +217,8 @@ TEST (StyleCreatorTest, StyleCreatorsRefuseViewsOfOtherClasses)
 	UIAttributes attributes;
 	attributes.setAttribute ("on-color", "#ffffffff");
 	attributes.setAttribute ("background-color", "#ffffffff");
-	for (const char* name : {"COnOffButton", "CSlider", "CParamDisplay", "CViewContainer"})
+	for (const char* name :
+	     {"COnOffButton", "CSlider", "CParamDisplay", "CViewContainer", "CHorizontalSwitch"})
 	{
 		const IViewCreator* creator = UIViewFactory::getViewCreator (name);
 		ASSERT_TRUE (creator);

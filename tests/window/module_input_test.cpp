@@ -177,5 +177,90 @@ TEST_F (ModuleInputTest, ReleaseOutsideTheWindowStillEndsTheEdit)
 	EXPECT_LT (performs.back (), performs.front ());
 }
 
+// Level's slider: vertical, its minimum at the bottom, at the default 0.75.
+class ModuleSliderInputTest : public ModuleInputTest
+{
+protected:
+	void SetUp () override
+	{
+		ModuleInputTest::SetUp ();
+		if (IsSkipped () || HasFatalFailure ())
+			return;
+		start = controller->getParamNormalized (Vst::kLevelId);
+		geometry = shippedSliderGeometry (Vst::kLevelId, static_cast<float> (start));
+		ASSERT_GT (geometry.travel, 0.);
+		x = static_cast<int> (geometry.size.getCenter ().x);
+		y = static_cast<int> (geometry.handle.getCenter ().y);
+	}
+
+	double start = 0.;
+	SliderGeometry geometry;
+	int x = 0;
+	int y = 0;
+};
+
+TEST_F (ModuleSliderInputTest, DragOnTheHandleMovesItPixelForPixel)
+{
+	EXPECT_DOUBLE_EQ (start, 0.75);
+	drag (x, y, {{x, y - 5}, {x, y - 10}, {x, y - 20}});
+	ASSERT_TRUE (waitForEnd ());
+	const auto performs = framedPerforms (Vst::kLevelId);
+	ASSERT_FALSE (performs.empty ());
+	// No jump at the press: within a pixel of where it was. Twenty pixels up
+	// raise the value by twenty pixels' worth.
+	EXPECT_NEAR (performs.front (), start, 1. / geometry.travel);
+	EXPECT_NEAR (performs.back (), start + 20. / geometry.travel, 1. / geometry.travel);
+	EXPECT_NEAR (controller->getParamNormalized (Vst::kLevelId), performs.back (), 1e-6);
+}
+
+TEST_F (ModuleSliderInputTest, ShiftDragMovesItATenthAsFar)
+{
+	host.pressKey (XK_Shift_L);
+	drag (x, y, {{x, y - 20}, {x, y - 40}});
+	host.releaseKey (XK_Shift_L);
+	ASSERT_TRUE (waitForEnd ());
+	const auto performs = framedPerforms (Vst::kLevelId);
+	ASSERT_FALSE (performs.empty ());
+	EXPECT_NEAR (performs.back (), start + 4. / geometry.travel, 0.5 / geometry.travel);
+}
+
+TEST_F (ModuleSliderInputTest, PressBesideTheHandleJumpsThere)
+{
+	// Below the handle: it comes to the pointer at once.
+	const int below = static_cast<int> (geometry.handle.bottom) + 15;
+	ASSERT_LT (below, geometry.size.bottom);
+	drag (x, below, {});
+	ASSERT_TRUE (waitForEnd ());
+	const auto performs = framedPerforms (Vst::kLevelId);
+	ASSERT_EQ (performs.size (), 1u);
+	// Centred one pixel past the pointer.
+	const double grab = geometry.size.top + geometry.handle.getHeight () * 0.5 - 1.;
+	EXPECT_NEAR (performs[0], 1. - (below - grab) / geometry.travel, 1e-6);
+}
+
+TEST_F (ModuleInputTest, AltClickPutsAKnobBackToItsDefault)
+{
+	// The host moves Delay away from its default; the editor follows.
+	const Picture before = host.screenshot (child);
+	controller->setParamNormalized (Vst::kDelayId, 0.9);
+	const PixelRect knob = pixelsOf (shippedControlRect (Vst::kDelayId));
+	host.runUntil ([&] { return host.screenshot (child).countDifferences (before, knob) > 50; },
+	               2000);
+	handler.edits.clear ();
+
+	const auto centre = shippedControlRect (Vst::kDelayId).getCenter ();
+	host.pressKey (XK_Alt_L);
+	host.moveTo (child, static_cast<int> (centre.x), static_cast<int> (centre.y));
+	host.pressButton (1);
+	host.releaseButton (1);
+	host.releaseKey (XK_Alt_L);
+	ASSERT_TRUE (waitForEnd ());
+	const auto performs = framedPerforms (Vst::kDelayId);
+	ASSERT_EQ (performs.size (), 1u);
+	// Delay's default: 3 ms of 0.5 to 8.
+	EXPECT_NEAR (performs[0], (3. - 0.5) / 7.5, 1e-6);
+	EXPECT_NEAR (controller->getParamNormalized (Vst::kDelayId), performs[0], 1e-6);
+}
+
 } // namespace
 } // namespace Steinberg

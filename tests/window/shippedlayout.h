@@ -4,6 +4,7 @@
 
 #include "vstgui/lib/controls/ccontrol.h"
 #include "vstgui/lib/controls/cparamdisplay.h"
+#include "vstgui/lib/controls/cslider.h"
 #include "vstgui/lib/cviewcontainer.h"
 #include "vstgui/lib/platform/linux/x11platform.h"
 #include "vstgui/lib/sharedpointer.h"
@@ -55,6 +56,34 @@ inline VSTGUI::CRect shippedControlRect (int32_t tag)
 		return control && control->getTag () == tag &&
 		       !dynamic_cast<VSTGUI::CParamDisplay*> (&view);
 	});
+}
+
+// Where the shipped slider of the parameter puts its handle for a value, in
+// the editor's coordinates, and how far the handle travels.
+struct SliderGeometry
+{
+	VSTGUI::CRect size;
+	VSTGUI::CRect handle;
+	double travel = 0.;
+};
+
+inline SliderGeometry shippedSliderGeometry (int32_t tag, float normValue)
+{
+	SliderGeometry geometry;
+	VSTGUI::CRect own;
+	geometry.size = findShippedView ([&] (VSTGUI::CView& view) {
+		auto* slider = dynamic_cast<VSTGUI::CSlider*> (&view);
+		if (!slider || slider->getTag () != tag)
+			return false;
+		slider->setValueNormalized (normValue);
+		own = slider->getViewSize ();
+		geometry.handle = slider->calculateHandleRect (slider->getValueNormalized ());
+		geometry.travel = slider->getHandleTravel ();
+		return true;
+	});
+	// The handle comes in the slider's parent's coordinates, as its size does.
+	geometry.handle.offset (geometry.size.left - own.left, geometry.size.top - own.top);
+	return geometry;
 }
 
 inline PixelRect pixelsOf (const VSTGUI::CRect& r)
