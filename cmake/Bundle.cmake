@@ -14,11 +14,17 @@ function (derazid_make_bundle target)
     SUFFIX ".so"
     LIBRARY_OUTPUT_DIRECTORY "${DERAZID_BUNDLE_DIR}/Contents/${DERAZID_BUNDLE_ARCH}")
   set (resource_dir "${DERAZID_BUNDLE_DIR}/Contents/Resources")
-  add_custom_command (TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${resource_dir}")
+  # Copied whenever a resource changes, not only when the module relinks.
+  set (copied)
   foreach (resource IN LISTS ARG_RESOURCES)
-    add_custom_command (TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different "${resource}" "${resource_dir}/")
+    get_filename_component (resource_name "${resource}" NAME)
+    add_custom_command (OUTPUT "${resource_dir}/${resource_name}"
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${resource_dir}"
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different "${resource}" "${resource_dir}/"
+      DEPENDS "${resource}")
+    list (APPEND copied "${resource_dir}/${resource_name}")
   endforeach ()
+  add_custom_target (${target}_resources ALL DEPENDS ${copied})
+  add_dependencies (${target} ${target}_resources)
   install (DIRECTORY "${DERAZID_BUNDLE_DIR}" DESTINATION "." USE_SOURCE_PERMISSIONS)
 endfunction ()

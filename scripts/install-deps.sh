@@ -6,7 +6,11 @@ packages=(
   build-essential cmake pkg-config
   juce-modules-source-data   # the VST3 SDK sources the build compiles
   libexpat1-dev              # UI description parsing
+  libxcb1-dev libcairo2-dev libpango1.0-dev  # the editor's window, drawing and text
+  fonts-dejavu-core          # the editor's font
   libgtest-dev googletest libbenchmark-dev
+  libx11-dev libxtst-dev xvfb xauth  # window tests: a host's windows, input, a display
+  zam-plugins libglx-mesa0 libgl1-mesa-dri  # a known-good editor that checks the test host
   ardour python3             # the host test: Ardour's headless tools, the render checks
 )
 

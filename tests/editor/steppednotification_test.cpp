@@ -255,8 +255,8 @@ TEST_F (SteppedNotificationTest, UsersEditOfASteppedControlIsToldOnce)
 	EXPECT_EQ (toggle->getValue (), 0.f);
 }
 
-// The shipped description's Level slider: vertical, minimum at the bottom,
-// 110 pixels tall at (45, 75) with a one-pixel handle.
+// The shipped description's Level slider: vertical, minimum at the bottom;
+// the points follow its geometry wherever the layout puts it.
 TEST_F (SteppedNotificationTest, ShippedSliderJumpsBesideItsHandleAndResetsOnAltClick)
 {
 	controller->setKnobMode (Vst::kLinearMode);
@@ -266,23 +266,31 @@ TEST_F (SteppedNotificationTest, ShippedSliderJumpsBesideItsHandleAndResetsOnAlt
 	ASSERT_TRUE (level);
 	EXPECT_EQ (level->getSliderMode (), SliderMode::UseGlobal);
 	EXPECT_EQ (level->effectiveSliderMode (), SliderMode::BRFreeClick);
-	ASSERT_EQ (level->getHandleTravel (), 109.);
+	const CRect size = level->getViewSize ();
+	const double travel = level->getHandleTravel ();
+	ASSERT_GT (travel, 0.);
+	// Beside the handle, the press centres it one pixel past the pointer.
+	const double grab = size.top + level->getHandleHeight () * 0.5 - 1.0;
 
-	// At the default 0.75 the handle sits at 75 + 27; the press lands below it.
-	EXPECT_EQ (press (CPoint (60, 150)), kMouseEventHandled);
-	move (CPoint (60, 160));
-	release (CPoint (60, 160));
+	// At the default 0.75 the handle sits a quarter down; the press lands below it.
+	const CRect handle = level->calculateHandleRect (level->getValueNormalized ());
+	const CCoord x = size.getCenter ().x;
+	const CCoord first = handle.bottom + 10.;
+	const CCoord second = first + 10.;
+	ASSERT_LT (second, size.bottom);
+	EXPECT_EQ (press (CPoint (x, first)), kMouseEventHandled);
+	move (CPoint (x, second));
+	release (CPoint (x, second));
 	ASSERT_EQ (kinds (), (Kinds {RecordingHandler::kBegin, RecordingHandler::kPerform,
 	                             RecordingHandler::kPerform, RecordingHandler::kEnd}));
 	for (const auto& edit : handler.edits)
 		EXPECT_EQ (edit.id, kLevelId);
-	// Centred one pixel below the pointer: 1 - (150 - 74.5) / 109.
-	EXPECT_NEAR (handler.edits[1].value, 1. - 75.5 / 109., 1e-6);
-	EXPECT_NEAR (handler.edits[2].value, 1. - 85.5 / 109., 1e-6);
-	EXPECT_NEAR (controller->getParamNormalized (kLevelId), 1. - 85.5 / 109., 1e-6);
+	EXPECT_NEAR (handler.edits[1].value, 1. - (first - grab) / travel, 1e-6);
+	EXPECT_NEAR (handler.edits[2].value, 1. - (second - grab) / travel, 1e-6);
+	EXPECT_NEAR (controller->getParamNormalized (kLevelId), 1. - (second - grab) / travel, 1e-6);
 
 	handler.edits.clear ();
-	EXPECT_EQ (press (CPoint (60, 100), kLButton | kAlt),
+	EXPECT_EQ (press (CPoint (x, size.top + 1.), kLButton | kAlt),
 	           kMouseDownEventHandledButDontNeedMovedOrUpEvents);
 	ASSERT_EQ (kinds (), (Kinds {RecordingHandler::kBegin, RecordingHandler::kPerform,
 	                             RecordingHandler::kEnd}));

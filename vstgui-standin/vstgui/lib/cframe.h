@@ -3,12 +3,13 @@
 #pragma once
 
 #include "vstgui/lib/cviewcontainer.h"
+#include "vstgui/lib/platform/iplatformframe.h"
 
 #include <memory>
 
 namespace VSTGUI {
 
-class CFrame : public CViewContainer
+class CFrame : public CViewContainer, private IPlatformFrameCallback
 {
 public:
 	CFrame (const CRect& size, VSTGUIEditorInterface* editor);
@@ -29,6 +30,15 @@ public:
 	void invalidRect (const CRect& rect) override;
 
 private:
+	// The native frame's way in: drawing and mouse events, each holding the
+	// frame alive while the views handle it.
+	void platformDrawRect (CDrawContext* context, const CRect& rect) override;
+	CMouseEventResult platformOnMouseDown (CPoint& where, const CButtonState& buttons) override;
+	CMouseEventResult platformOnMouseMoved (CPoint& where, const CButtonState& buttons) override;
+	CMouseEventResult platformOnMouseUp (CPoint& where, const CButtonState& buttons) override;
+	bool platformOnMouseWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	                           const CButtonState& buttons) override;
+
 	VSTGUIEditorInterface* editor;
 	std::unique_ptr<IPlatformFrame> platformFrame;
 };

@@ -37,6 +37,47 @@ struct CRect
 		return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
 	}
 	bool isEmpty () const { return right <= left || bottom <= top; }
+	// True when the two share at least one point.
+	bool rectOverlap (const CRect& other) const
+	{
+		return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+	}
+	// Keeps the part that lies inside the other; none left gives an empty
+	// rectangle at the nearer corner.
+	CRect& bound (const CRect& other)
+	{
+		left = left < other.left ? other.left : left;
+		top = top < other.top ? other.top : top;
+		right = right > other.right ? other.right : right;
+		bottom = bottom > other.bottom ? other.bottom : bottom;
+		if (right < left)
+			right = left;
+		if (bottom < top)
+			bottom = top;
+		return *this;
+	}
+	// Grows to hold the other too; an empty one adds nothing.
+	CRect& unite (const CRect& other)
+	{
+		if (other.isEmpty ())
+			return *this;
+		if (isEmpty ())
+			return *this = other;
+		left = other.left < left ? other.left : left;
+		top = other.top < top ? other.top : top;
+		right = other.right > right ? other.right : right;
+		bottom = other.bottom > bottom ? other.bottom : bottom;
+		return *this;
+	}
+	// Moves every edge inwards; negative values move them outwards.
+	CRect& inset (CCoord dx, CCoord dy)
+	{
+		left += dx;
+		right -= dx;
+		top += dy;
+		bottom -= dy;
+		return *this;
+	}
 	bool operator== (const CRect& other) const
 	{
 		return left == other.left && top == other.top && right == other.right &&

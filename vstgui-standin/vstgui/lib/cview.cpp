@@ -55,6 +55,13 @@ CMouseEventResult CView::onMouseUp (CPoint&, const CButtonState&) { return kMous
 CMouseEventResult CView::onMouseMoved (CPoint&, const CButtonState&) { return kMouseEventNotHandled; }
 CMouseEventResult CView::onMouseCancel () { return kMouseEventNotHandled; }
 
+bool CView::onWheel (const CPoint&, const CMouseWheelAxis&, const float&, const CButtonState&)
+{
+	return false;
+}
+
+void CView::draw (CDrawContext*) {}
+
 void CView::invalid ()
 {
 	setDirty (false);

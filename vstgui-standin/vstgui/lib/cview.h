@@ -18,6 +18,12 @@ enum CMouseEventResult : int32_t
 	kMouseDownEventHandledButDontNeedMovedOrUpEvents = 3,
 };
 
+enum CMouseWheelAxis : int32_t
+{
+	kMouseWheelAxisX = 0,
+	kMouseWheelAxisY,
+};
+
 class CView : public CBaseObject
 {
 public:
@@ -37,6 +43,13 @@ public:
 	virtual CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons);
 	virtual CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons);
 	virtual CMouseEventResult onMouseCancel ();
+	// A wheel turned by distance steps, positive up or to the right; true
+	// when the view used it.
+	virtual bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	                      const CButtonState& buttons);
+
+	// Draws the view at getViewSize in the context's current coordinates.
+	virtual void draw (CDrawContext* context);
 
 	// Marks the view clean and asks for it to be redrawn.
 	virtual void invalid ();

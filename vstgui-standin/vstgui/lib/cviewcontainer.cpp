@@ -1,5 +1,7 @@
 #include "vstgui/lib/cviewcontainer.h"
 
+#include "vstgui/lib/cdrawcontext.h"
+
 #include <algorithm>
 
 namespace VSTGUI {
@@ -129,6 +131,51 @@ CMouseEventResult CViewContainer::onMouseCancel ()
 	SharedPointer<CView> view (mouseDownView);
 	mouseDownView = nullptr;
 	return view->onMouseCancel ();
+}
+
+bool CViewContainer::onWheel (const CPoint& where, const CMouseWheelAxis& axis,
+                              const float& distance, const CButtonState& buttons)
+{
+	const CPoint local = toLocal (where);
+	for (auto it = children.rbegin (); it != children.rend (); ++it)
+	{
+		CView* view = *it;
+		if (!view->isVisible () || !view->getMouseEnabled () ||
+		    !view->getViewSize ().pointInside (local))
+			continue;
+		SharedPointer<CView> guard (view);
+		if (view->onWheel (local, axis, distance, buttons))
+			return true;
+	}
+	return false;
+}
+
+void CViewContainer::setBackgroundColor (const CColor& color)
+{
+	if (color == backgroundColor)
+		return;
+	backgroundColor = color;
+	invalidRect (getViewSize ());
+}
+
+void CViewContainer::draw (CDrawContext* context)
+{
+	const CRect& size = getViewSize ();
+	if (backgroundColor.isVisible ())
+	{
+		context->setFillColor (backgroundColor);
+		context->drawRect (size, kDrawFilled);
+	}
+	context->saveGlobalState ();
+	context->setClipRect (size);
+	context->moveOrigin (size.getTopLeft ());
+	const CRect clip = context->getClipRect ();
+	for (auto& view : snapshot ())
+	{
+		if (view->isVisible () && view->getViewSize ().rectOverlap (clip))
+			view->draw (context);
+	}
+	context->restoreGlobalState ();
 }
 
 bool CViewContainer::attached (CView* parent)

@@ -3,6 +3,7 @@
 // took its press.
 #pragma once
 
+#include "vstgui/lib/ccolor.h"
 #include "vstgui/lib/cview.h"
 #include "vstgui/lib/sharedpointer.h"
 
@@ -29,6 +30,15 @@ public:
 	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseCancel () override;
+	// The topmost view under the pointer that uses the wheel gets it.
+	bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	              const CButtonState& buttons) override;
+
+	// Fills the background, then draws the visible children that meet the
+	// clip, in order, clipped to the container.
+	void draw (CDrawContext* context) override;
+	void setBackgroundColor (const CColor& color);
+	const CColor& getBackgroundColor () const { return backgroundColor; }
 
 	bool attached (CView* parent) override;
 	bool removed (CView* parent) override;
@@ -47,6 +57,7 @@ private:
 
 	std::vector<CView*> children;
 	CView* mouseDownView {nullptr};
+	CColor backgroundColor {kTransparentCColor};
 };
 
 } // namespace VSTGUI

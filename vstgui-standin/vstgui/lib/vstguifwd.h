@@ -37,6 +37,9 @@ class CParamDisplay;
 class CTextLabel;
 class COptionMenu;
 class CVSTGUITimer;
+class CDrawContext;
+class CFontDesc;
+struct CColor;
 class CButtonState;
 class UTF8String;
 struct CPoint;
@@ -53,6 +56,7 @@ class UIViewFactory;
 class VSTGUIEditorInterface;
 class IPlatformFrame;
 class IPlatformFrameConfig;
+class IPlatformFrameCallback;
 class IPlatformTimer;
 class IPlatformTimerCallback;
 

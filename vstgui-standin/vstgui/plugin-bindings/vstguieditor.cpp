@@ -2,7 +2,7 @@
 
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/cvstguitimer.h"
-#include "vstgui/lib/platform/linux/x11frame.h"
+#include "vstgui/lib/platform/linux/x11frameconfig.h"
 
 #include "base/source/updatehandler.h"
 #include "pluginterfaces/gui/iplugview.h"

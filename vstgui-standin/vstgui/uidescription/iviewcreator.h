@@ -22,6 +22,8 @@ public:
 		kPointType,
 		kTagType,
 		kListType,
+		kColorType,
+		kFontType,
 	};
 
 	using StringList = std::list<std::string>;

@@ -19,6 +19,27 @@ bool onlyBlanksFrom (const char* p)
 	return *p == 0;
 }
 
+int hexDigit (char c)
+{
+	if (c >= '0' && c <= '9')
+		return c - '0';
+	if (c >= 'a' && c <= 'f')
+		return c - 'a' + 10;
+	if (c >= 'A' && c <= 'F')
+		return c - 'A' + 10;
+	return -1;
+}
+
+std::string trimmed (const std::string& text)
+{
+	const char* blanks = " \t\n\r";
+	auto first = text.find_first_not_of (blanks);
+	if (first == std::string::npos)
+		return {};
+	auto last = text.find_last_not_of (blanks);
+	return text.substr (first, last - first + 1);
+}
+
 } // namespace
 
 bool UIAttributes::hasAttribute (const std::string& name) const
@@ -83,6 +104,18 @@ bool UIAttributes::getBooleanAttribute (const std::string& name, bool& result) c
 	return true;
 }
 
+bool UIAttributes::getColorAttribute (const std::string& name, CColor& color) const
+{
+	const std::string* value = getAttributeValue (name);
+	return value && stringToColor (*value, color);
+}
+
+bool UIAttributes::getFontAttribute (const std::string& name, CFontDesc& font) const
+{
+	const std::string* value = getAttributeValue (name);
+	return value && stringToFont (*value, font);
+}
+
 bool UIAttributes::stringToPoint (const std::string& text, CPoint& point)
 {
 	auto comma = text.find (',');
@@ -138,6 +171,76 @@ bool UIAttributes::stringToInteger (const std::string& text, int32_t& value)
 		return false;
 	value = static_cast<int32_t> (result);
 	return true;
+}
+
+bool UIAttributes::stringToColor (const std::string& text, CColor& color)
+{
+	if ((text.size () != 7 && text.size () != 9) || text[0] != '#')
+		return false;
+	uint8_t channels[4] = {0, 0, 0, 255};
+	for (size_t i = 1, channel = 0; i < text.size (); i += 2, ++channel)
+	{
+		int high = hexDigit (text[i]);
+		int low = hexDigit (text[i + 1]);
+		if (high < 0 || low < 0)
+			return false;
+		channels[channel] = static_cast<uint8_t> (high * 16 + low);
+	}
+	color = CColor (channels[0], channels[1], channels[2], channels[3]);
+	return true;
+}
+
+std::string UIAttributes::colorToString (const CColor& color)
+{
+	static const char digits[] = "0123456789abcdef";
+	std::string text ("#");
+	for (uint8_t channel : {color.red, color.green, color.blue, color.alpha})
+	{
+		text += digits[channel >> 4];
+		text += digits[channel & 0xf];
+	}
+	return text;
+}
+
+bool UIAttributes::stringToFont (const std::string& text, CFontDesc& font)
+{
+	std::vector<std::string> parts;
+	size_t start = 0;
+	while (true)
+	{
+		auto comma = text.find (',', start);
+		parts.push_back (trimmed (text.substr (start, comma == std::string::npos ? std::string::npos
+		                                                                         : comma - start)));
+		if (comma == std::string::npos)
+			break;
+		start = comma + 1;
+	}
+	double size = 0.;
+	if (parts.size () < 2 || parts[0].empty () || !stringToDouble (parts[1], size) || !(size > 0.) ||
+	    size > kMaxFontSize)
+		return false;
+	int32_t style = kNormalFace;
+	for (size_t i = 2; i < parts.size (); ++i)
+	{
+		if (parts[i] == "bold")
+			style |= kBoldFace;
+		else if (parts[i] == "italic")
+			style |= kItalicFace;
+		else
+			return false;
+	}
+	font = CFontDesc (parts[0], size, style);
+	return true;
+}
+
+std::string UIAttributes::fontToString (const CFontDesc& font)
+{
+	std::string text = font.getName () + ", " + doubleToString (font.getSize ());
+	if (font.getStyle () & kBoldFace)
+		text += ", bold";
+	if (font.getStyle () & kItalicFace)
+		text += ", italic";
+	return text;
 }
 
 } // namespace VSTGUI

@@ -2,6 +2,8 @@
 // the readers of the value forms the view creators use.
 #pragma once
 
+#include "vstgui/lib/ccolor.h"
+#include "vstgui/lib/cfont.h"
 #include "vstgui/lib/cpoint.h"
 
 #include <string>
@@ -27,6 +29,8 @@ public:
 	bool getDoubleAttribute (const std::string& name, double& value) const;
 	bool getIntegerAttribute (const std::string& name, int32_t& value) const;
 	bool getBooleanAttribute (const std::string& name, bool& value) const;
+	bool getColorAttribute (const std::string& name, CColor& color) const;
+	bool getFontAttribute (const std::string& name, CFontDesc& font) const;
 
 	// "x, y"
 	static bool stringToPoint (const std::string& text, CPoint& point);
@@ -35,6 +39,15 @@ public:
 	static bool stringToDouble (const std::string& text, double& value);
 	static std::string doubleToString (double value, int precision = 6);
 	static bool stringToInteger (const std::string& text, int32_t& value);
+	// "#rrggbb" or "#rrggbbaa" in hexadecimal digits of either case; written
+	// as "#rrggbbaa" in small letters.
+	static bool stringToColor (const std::string& text, CColor& color);
+	static std::string colorToString (const CColor& color);
+	// "family, size" and then ", bold" and ", italic" as wanted, the size in
+	// pixels above 0 and at most kMaxFontSize.
+	static constexpr double kMaxFontSize = 512.;
+	static bool stringToFont (const std::string& text, CFontDesc& font);
+	static std::string fontToString (const CFontDesc& font);
 
 	size_t size () const { return attributes.size (); }
 	const std::pair<std::string, std::string>& at (size_t index) const { return attributes[index]; }

@@ -14,6 +14,7 @@ public:
 	}
 
 protected:
+	bool isStyleHorizontal () const override { return true; }
 	double fractionAlongAxis (const CPoint& where) const override
 	{
 		const CRect& size = getViewSize ();

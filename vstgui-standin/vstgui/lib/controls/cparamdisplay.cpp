@@ -23,4 +23,69 @@ std::string CParamDisplay::getDisplayText ()
 	return buffer;
 }
 
+void CParamDisplay::styleChanged () { invalidRect (getViewSize ()); }
+
+void CParamDisplay::setFont (const CFontDesc& value)
+{
+	font = value;
+	styleChanged ();
+}
+
+void CParamDisplay::setFontColor (const CColor& color)
+{
+	fontColor = color;
+	styleChanged ();
+}
+
+void CParamDisplay::setBackColor (const CColor& color)
+{
+	backColor = color;
+	styleChanged ();
+}
+
+void CParamDisplay::setFrameColor (const CColor& color)
+{
+	frameColor = color;
+	styleChanged ();
+}
+
+void CParamDisplay::setHoriAlign (CHoriTxtAlign align)
+{
+	horiAlign = align;
+	styleChanged ();
+}
+
+void CParamDisplay::setRoundRectRadius (CCoord radius)
+{
+	roundRectRadius = radius > 0. ? radius : 0.;
+	styleChanged ();
+}
+
+void CParamDisplay::draw (CDrawContext* context)
+{
+	const CRect& size = getViewSize ();
+	const CDrawStyle style = backColor.isVisible ()
+	                             ? (frameColor.isVisible () ? kDrawFilledAndStroked : kDrawFilled)
+	                             : kDrawStroked;
+	if (backColor.isVisible () || frameColor.isVisible ())
+	{
+		context->setFillColor (backColor);
+		context->setFrameColor (frameColor);
+		context->setLineWidth (1.);
+		if (roundRectRadius > 0.)
+			context->drawRoundRect (size, roundRectRadius, style);
+		else
+			context->drawRect (size, style);
+	}
+	const std::string text = getDisplayText ();
+	if (text.empty () || !fontColor.isVisible ())
+		return;
+	CRect textRect (size);
+	if (horiAlign != kCenterText)
+		textRect.inset (kTextInset, 0.);
+	context->setFont (font);
+	context->setFontColor (fontColor);
+	context->drawString (text, textRect, horiAlign);
+}
+
 } // namespace VSTGUI

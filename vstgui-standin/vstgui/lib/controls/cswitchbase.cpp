@@ -1,5 +1,7 @@
 #include "vstgui/lib/controls/cswitchbase.h"
 
+#include "vstgui/lib/cdrawcontext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -74,6 +76,87 @@ CMouseEventResult CSwitchBase::onMouseCancel ()
 		endEdit ();
 	}
 	return kMouseEventHandled;
+}
+
+int32_t CSwitchBase::getPositionCount () const
+{
+	// As the press counts them, one more than the whole steps of the range;
+	// no more cells than could ever be told apart are drawn.
+	const double range = static_cast<double> (getMax ()) - getMin ();
+	const double steps = std::max (1., std::round (std::fabs (range)));
+	return static_cast<int32_t> (std::min (steps, 4096.)) + 1;
+}
+
+int32_t CSwitchBase::getCurrentPosition () const
+{
+	const int32_t last = getPositionCount () - 1;
+	const double range = static_cast<double> (getMax ()) - getMin ();
+	if (range == 0.)
+		return 0;
+	const double index = std::round ((getValue () - getMin ()) / range * last);
+	return static_cast<int32_t> (std::min<double> (last, std::max (0., index)));
+}
+
+CRect CSwitchBase::getPositionRect (int32_t position) const
+{
+	const CRect& size = getViewSize ();
+	const double count = getPositionCount ();
+	CRect cell (size);
+	if (isStyleHorizontal ())
+	{
+		const double width = size.getWidth () / count;
+		cell.left = size.left + width * position;
+		cell.right = cell.left + width;
+	}
+	else
+	{
+		const double height = size.getHeight () / count;
+		cell.top = size.top + height * position;
+		cell.bottom = cell.top + height;
+	}
+	return cell;
+}
+
+void CSwitchBase::styleChanged () { invalidRect (getViewSize ()); }
+
+void CSwitchBase::setBackColor (const CColor& color)
+{
+	backColor = color;
+	styleChanged ();
+}
+
+void CSwitchBase::setOnColor (const CColor& color)
+{
+	onColor = color;
+	styleChanged ();
+}
+
+void CSwitchBase::setFrameColor (const CColor& color)
+{
+	frameColor = color;
+	styleChanged ();
+}
+
+void CSwitchBase::draw (CDrawContext* context)
+{
+	const int32_t current = getCurrentPosition ();
+	const int32_t count = getPositionCount ();
+	context->setFrameColor (frameColor);
+	context->setLineWidth (1.);
+	for (int32_t position = 0; position < count; ++position)
+	{
+		// A pixel of gap between the cells.
+		CRect cell = getPositionRect (position);
+		cell.inset (isStyleHorizontal () ? 1. : 0., isStyleHorizontal () ? 0. : 1.);
+		const CColor& fill = position == current ? onColor : backColor;
+		if (cell.isEmpty () || (!fill.isVisible () && !frameColor.isVisible ()))
+			continue;
+		context->setFillColor (fill);
+		const CDrawStyle style = fill.isVisible ()
+		                             ? (frameColor.isVisible () ? kDrawFilledAndStroked : kDrawFilled)
+		                             : kDrawStroked;
+		context->drawRoundRect (cell, std::min (cell.getWidth (), cell.getHeight ()) / 4., style);
+	}
 }
 
 } // namespace VSTGUI

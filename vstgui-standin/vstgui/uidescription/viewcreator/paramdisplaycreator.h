@@ -1,4 +1,5 @@
-// Creator of "CParamDisplay": the precision of its own value text.
+// Creator of "CParamDisplay": the precision of its own value text, its font,
+// colours, text alignment and corner radius.
 #pragma once
 
 #include "vstgui/uidescription/iviewcreator.h"
@@ -19,6 +20,8 @@ public:
 	AttrType getAttributeType (const std::string& attributeName) const override;
 	bool getAttributeValue (CView* view, const std::string& attributeName, std::string& stringValue,
 	                        const IUIDescription* description) const override;
+	bool getPossibleListValues (const std::string& attributeName,
+	                            ConstStringPtrList& values) const override;
 	bool getAttributeValueRange (const std::string& attributeName, double& minValue,
 	                             double& maxValue) const override;
 };

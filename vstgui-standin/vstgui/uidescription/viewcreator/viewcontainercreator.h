@@ -1,4 +1,4 @@
-// Creator of "CViewContainer".
+// Creator of "CViewContainer": its background colour.
 #pragma once
 
 #include "vstgui/uidescription/iviewcreator.h"
@@ -15,6 +15,10 @@ public:
 	CView* create (const UIAttributes& attributes, const IUIDescription* description) const override;
 	bool apply (CView* view, const UIAttributes& attributes,
 	            const IUIDescription* description) const override;
+	bool getAttributeNames (StringList& attributeNames) const override;
+	AttrType getAttributeType (const std::string& attributeName) const override;
+	bool getAttributeValue (CView* view, const std::string& attributeName, std::string& stringValue,
+	                        const IUIDescription* description) const override;
 };
 
 } // namespace UIViewCreator

@@ -1,38 +1,86 @@
-// A frame embedded in an X11 window of the host. It records the parent window
-// and brings the host's run loop to the module's timers; it opens no X
-// connection of its own.
+// A frame embedded in an X11 window of the host: a child window of its own,
+// on a connection of its own, drawn with cairo from a back buffer and fed
+// with the mouse. The connection's file descriptor is an event handler of
+// the host frame's run loop; a tick timer of the toolkit draws what became
+// invalid and reads events a host did not hand over. No thread is started.
+// When X fails (no display, a parent that is no window, an error, a lost
+// connection, the parent destroyed first) the frame stops drawing and the
+// views go on without it.
 #pragma once
 
 #include "vstgui/lib/platform/iplatformframe.h"
+#include "vstgui/lib/platform/iplatformtimer.h"
+#include "vstgui/lib/platform/linux/x11childwindow.h"
+#include "vstgui/lib/platform/linux/x11frameconfig.h"
+#include "vstgui/lib/platform/linux/x11mouseevent.h"
 
 #include "pluginterfaces/base/smartpointer.h"
 #include "pluginterfaces/gui/iplugview.h"
 
 #include <cstdint>
+#include <memory>
+
+typedef struct _cairo_surface cairo_surface_t;
 
 namespace VSTGUI {
 namespace X11 {
 
-struct FrameConfig : IPlatformFrameConfig
-{
-	// The host frame's run loop; may be absent.
-	Steinberg::IPtr<Steinberg::Linux::IRunLoop> runLoop;
-};
-
-class Frame : public IPlatformFrame
+class Frame : public IPlatformFrame, private IPlatformTimerCallback
 {
 public:
-	Frame (uintptr_t parentWindow, Steinberg::Linux::IRunLoop* runLoop);
+	static constexpr uint32_t kTickMs = 16;
+
+	Frame (IPlatformFrameCallback* callback, const CRect& size, uintptr_t parentWindow,
+	       Steinberg::Linux::IRunLoop* runLoop);
 	~Frame () noexcept override;
 
 	uintptr_t getParentWindow () const { return parentWindow; }
 	Steinberg::Linux::IRunLoop* getRunLoop () const { return runLoop; }
 
-	void invalidRect (const CRect&) override {}
+	// True while the window can be drawn.
+	bool isDrawing () const { return window && window->isUsable (); }
+	// Why it cannot, if so; kNone while it can.
+	WindowFailure getFailure () const;
+	// Errors the server reported for the frame's requests.
+	uint32_t getErrorCount () const;
+	uint32_t getWindowId () const { return windowId; }
+	// Whether the host's run loop watches the connection.
+	bool isEventHandlerRegistered () const { return eventHandlerRegistered; }
+
+	void invalidRect (const CRect& rect) override;
+
+	// Handles the events that arrived, then draws what is invalid.
+	void processEvents ();
+	void drawInvalidRect ();
 
 private:
+	class EventHandler;
+
+	void fire () override;
+	void handleEvent (const xcb_generic_event_t* event);
+	void onButtonPress (const xcb_button_press_event_t* event);
+	void onButtonRelease (const xcb_button_press_event_t* event);
+	void onMotion (const xcb_motion_notify_event_t* event);
+	// Lets the window go once it failed; its failure is kept.
+	void releaseFailedWindow ();
+
+	IPlatformFrameCallback* callback;
+	CRect size;
 	uintptr_t parentWindow;
 	Steinberg::IPtr<Steinberg::Linux::IRunLoop> runLoop;
+	std::unique_ptr<ChildWindow> window;
+	uint32_t windowId {0};
+	WindowFailure keptFailure {WindowFailure::kNone};
+	uint32_t keptErrorCount {0};
+	Steinberg::IPtr<EventHandler> eventHandler;
+	bool eventHandlerRegistered {false};
+	std::unique_ptr<IPlatformTimer> tick;
+	cairo_surface_t* backBuffer {nullptr};
+	CRect invalid;
+	DoubleClickDetector doubleClick;
+	int32_t sideButtons {0};
+	// Cleared when the frame goes, which a callback into the views may cause.
+	std::shared_ptr<bool> alive;
 };
 
 } // namespace X11
