@@ -136,4 +136,13 @@ void CControl::setDirty (bool state)
 		oldValue = value;
 }
 
+void CControl::notifyIfDirty ()
+{
+	if (isDirty ())
+	{
+		valueChanged ();
+		invalid ();
+	}
+}
+
 } // namespace VSTGUI

@@ -80,6 +80,10 @@ public:
 	void setDirty (bool state = true) override;
 
 protected:
+	// After a value change of the control's own: tells the listeners and
+	// redraws, but only when the value really moved.
+	void notifyIfDirty ();
+
 	float value {0.f};
 	float vmin {0.f};
 	float vmax {1.f};

@@ -72,11 +72,7 @@ CMouseEventResult CKnobBase::onMouseMoved (CPoint& where, const CButtonState& bu
 	else
 		normalized = valueFromPoint (where);
 	setValueNormalized (normalized);
-	if (isDirty ())
-	{
-		valueChanged ();
-		invalid ();
-	}
+	notifyIfDirty ();
 	return kMouseEventHandled;
 }
 
@@ -92,11 +88,7 @@ CMouseEventResult CKnobBase::onMouseCancel ()
 	if (isEditing ())
 	{
 		setValueNormalized (drag.entryValue);
-		if (isDirty ())
-		{
-			valueChanged ();
-			invalid ();
-		}
+		notifyIfDirty ();
 		endEdit ();
 	}
 	return kMouseEventHandled;

@@ -19,11 +19,7 @@ CMouseEventResult COnOffButton::onMouseDown (CPoint&, const CButtonState& button
 		return kMouseEventNotHandled;
 	beginEdit ();
 	setValue (getValue () == getMax () ? getMin () : getMax ());
-	if (isDirty ())
-	{
-		valueChanged ();
-		invalid ();
-	}
+	notifyIfDirty ();
 	endEdit ();
 	return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
 }

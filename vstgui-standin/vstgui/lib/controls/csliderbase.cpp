@@ -256,11 +256,7 @@ CMouseEventResult CSliderBase::onMouseMoved (CPoint& where, const CButtonState& 
 	if (fine)
 		n = zoomBaseValue + (n - zoomBaseValue) / zoomFactor;
 	setValueNormalized (n);
-	if (isDirty ())
-	{
-		valueChanged ();
-		invalid ();
-	}
+	notifyIfDirty ();
 	return kMouseEventHandled;
 }
 
@@ -282,11 +278,7 @@ CMouseEventResult CSliderBase::onMouseCancel ()
 		// Straight back, past the setter: the value at the press was taken as
 		// it stood.
 		value = valueAtPress;
-		if (isDirty ())
-		{
-			valueChanged ();
-			invalid ();
-		}
+		notifyIfDirty ();
 		zoomButtons = 0;
 		stopRamp ();
 		endEdit ();
@@ -336,11 +328,7 @@ void CSliderBase::rampStep (CVSTGUITimer*)
 		newValue = target;
 	}
 	setValueNormalized (newValue);
-	if (isDirty ())
-	{
-		valueChanged ();
-		invalid ();
-	}
+	notifyIfDirty ();
 }
 
 } // namespace VSTGUI

@@ -48,11 +48,7 @@ CMouseEventResult CSwitchBase::onMouseMoved (CPoint& where, const CButtonState& 
 	if (!buttons.isLeftButton () || !isEditing ())
 		return kMouseEventNotHandled;
 	setValue (valueFromPoint (where));
-	if (isDirty ())
-	{
-		valueChanged ();
-		invalid ();
-	}
+	notifyIfDirty ();
 	return kMouseEventHandled;
 }
 
@@ -68,11 +64,7 @@ CMouseEventResult CSwitchBase::onMouseCancel ()
 	if (isEditing ())
 	{
 		setValue (valueAtPress);
-		if (isDirty ())
-		{
-			valueChanged ();
-			invalid ();
-		}
+		notifyIfDirty ();
 		endEdit ();
 	}
 	return kMouseEventHandled;
