@@ -1,24 +1,17 @@
 // Creator of "CVerticalSwitch": its colours.
 #pragma once
 
-#include "vstgui/uidescription/iviewcreator.h"
+#include "vstgui/lib/controls/cverticalswitch.h"
+#include "vstgui/uidescription/viewcreator/switchcreatorbase.h"
 
 namespace VSTGUI {
 namespace UIViewCreator {
 
-class VerticalSwitchCreator : public ViewCreatorAdapter
+class VerticalSwitchCreator : public SwitchCreatorBase<CVerticalSwitch>
 {
 public:
 	IdStringPtr getViewName () const override { return "CVerticalSwitch"; }
-	IdStringPtr getBaseViewName () const override { return "CControl"; }
 	UTF8StringPtr getDisplayName () const override { return "Vertical Switch"; }
-	CView* create (const UIAttributes& attributes, const IUIDescription* description) const override;
-	bool apply (CView* view, const UIAttributes& attributes,
-	            const IUIDescription* description) const override;
-	bool getAttributeNames (StringList& attributeNames) const override;
-	AttrType getAttributeType (const std::string& attributeName) const override;
-	bool getAttributeValue (CView* view, const std::string& attributeName, std::string& stringValue,
-	                        const IUIDescription* description) const override;
 };
 
 } // namespace UIViewCreator
