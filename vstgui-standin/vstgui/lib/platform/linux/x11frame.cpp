@@ -2,12 +2,12 @@
 
 #include "vstgui/lib/platform/linux/cairodrawcontext.h"
 #include "vstgui/lib/platform/linux/x11runloop.h"
+#include "vstgui/lib/platform/linux/x11runloophandler.h"
 
 #include <cairo.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -46,57 +46,24 @@ CRect pixelRect (const CRect& rect, const CRect& bounds)
 
 } // namespace
 
-// The connection's watcher for the host's run loop. Reference counted on its
-// own, so that a host holding it after the frame is gone calls nothing.
-class Frame::EventHandler : public Steinberg::Linux::IEventHandler
+// The connection's watcher for the host's run loop.
+class Frame::EventHandler : public RunLoopHandler<Steinberg::Linux::IEventHandler>
 {
 public:
 	explicit EventHandler (Frame* frame) : frame (frame) {}
-	virtual ~EventHandler () noexcept = default;
 
 	void disconnect () { frame = nullptr; }
 
 	void PLUGIN_API onFDIsSet (Steinberg::Linux::FileDescriptor) override
 	{
-		Steinberg::IPtr<EventHandler> self (this);
-		if (!frame)
-			return;
-		try
-		{
-			frame->processEvents ();
-		}
-		catch (...)
-		{
-			// Nothing may reach the host's run loop.
-		}
-	}
-
-	Steinberg::tresult PLUGIN_API queryInterface (const Steinberg::TUID iid, void** obj) override
-	{
-		if (!obj)
-			return Steinberg::kInvalidArgument;
-		if (Steinberg::FUnknownPrivate::iidEqual (iid, Steinberg::FUnknown::iid) ||
-		    Steinberg::FUnknownPrivate::iidEqual (iid, Steinberg::Linux::IEventHandler::iid))
-		{
-			addRef ();
-			*obj = static_cast<Steinberg::Linux::IEventHandler*> (this);
-			return Steinberg::kResultOk;
-		}
-		*obj = nullptr;
-		return Steinberg::kNoInterface;
-	}
-	Steinberg::uint32 PLUGIN_API addRef () override { return ++refCount; }
-	Steinberg::uint32 PLUGIN_API release () override
-	{
-		Steinberg::uint32 count = --refCount;
-		if (count == 0)
-			delete this;
-		return count;
+		invoke ([this] {
+			if (frame)
+				frame->processEvents ();
+		});
 	}
 
 private:
 	Frame* frame;
-	std::atomic<Steinberg::uint32> refCount {1};
 };
 
 Frame::Frame (IPlatformFrameCallback* callback, const CRect& size, uintptr_t parentWindow,
