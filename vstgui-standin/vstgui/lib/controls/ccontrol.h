@@ -24,7 +24,7 @@ class CControl : public CView
 public:
 	// The key that turns a left click into a reset to the default value, and
 	// the one held for fine dragging. Fixed for the module's whole life.
-	static constexpr int32_t kDefaultValueModifier = kAlt;
+	static const int32_t kDefaultValueModifier;
 	static constexpr int32_t kZoomModifier = kShift;
 
 	// Whether a press is the default-value click.

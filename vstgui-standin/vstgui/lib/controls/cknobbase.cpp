@@ -49,7 +49,7 @@ CMouseEventResult CKnobBase::onMouseDown (CPoint& where, const CButtonState& but
 	drag.firstPoint = where;
 	drag.entryValue = getValueNormalized ();
 	drag.linear = getFrame () && getFrame ()->getKnobMode () == kLinearMode;
-	// With the default-value click taken, Alt is free to swap the drag.
+	// Not the default-value click: Alt swaps the drag for this press.
 	if (buttons & kAlt)
 		drag.linear = !drag.linear;
 	drag.range = kLinearRange;

@@ -26,8 +26,6 @@ int32_t truncateToInt32 (double value)
 
 } // namespace
 
-SliderMode CSliderBase::globalSliderMode = SliderMode::BRFreeClick;
-
 CSliderBase::CSliderBase (const CRect& size, IControlListener* listener, int32_t tag, int32_t style)
 : CControl (size, listener, tag), style (style)
 {
@@ -166,7 +164,7 @@ float CSliderBase::computeGrabOffset (const CPoint& where, CRect* handle) const
 	if (handle)
 		*handle = rect;
 
-	if (effectiveSliderMode () == SliderMode::BRFreeClick && !rect.pointInside (where))
+	if (jumpsBesideHandle (effectiveSliderMode ()) && !rect.pointInside (where))
 		return static_cast<float> (centreOffset ());
 	return static_cast<float> (start + (axisOf (where) - position));
 }
