@@ -40,6 +40,7 @@ CMouseEventResult CKnobBase::onMouseDown (CPoint& where, const CButtonState& but
 {
 	if (!buttons.isLeftButton ())
 		return kMouseEventNotHandled;
+	invalidMouseWheelEditTimer (this);
 	beginEdit ();
 	if (checkDefaultValue (buttons))
 	{
@@ -92,6 +93,23 @@ CMouseEventResult CKnobBase::onMouseCancel ()
 		endEdit ();
 	}
 	return kMouseEventHandled;
+}
+
+bool CKnobBase::onWheel (const CPoint&, const CMouseWheelAxis&, const float& distance,
+                        const CButtonState& buttons)
+{
+	onWheelTick (this, distance, 1.f, buttons);
+	return true;
+}
+
+int32_t CKnobBase::onKeyDown (VstKeyCode& keyCode) { return onArrowKeyDown (this, keyCode, 1.f); }
+
+int32_t CKnobBase::onKeyUp (VstKeyCode& keyCode) { return onArrowKeyUp (keyCode); }
+
+bool CKnobBase::removed (CView* parent)
+{
+	invalidMouseWheelEditTimer (this);
+	return CControl::removed (parent);
 }
 
 } // namespace VSTGUI

@@ -173,6 +173,7 @@ CMouseEventResult CSliderBase::onMouseDown (CPoint& where, const CButtonState& b
 {
 	if (!(buttons & kLButton))
 		return kMouseEventNotHandled;
+	invalidMouseWheelEditTimer (this);
 
 	CRect handle;
 	if (effectiveSliderMode () == SliderMode::FreeClick)
@@ -282,6 +283,26 @@ CMouseEventResult CSliderBase::onMouseCancel ()
 		endEdit ();
 	}
 	return kMouseEventHandled;
+}
+
+bool CSliderBase::onWheel (const CPoint&, const CMouseWheelAxis&, const float& distance,
+                          const CButtonState& buttons)
+{
+	onWheelTick (this, distance, upwardSign (), buttons);
+	return true;
+}
+
+int32_t CSliderBase::onKeyDown (VstKeyCode& keyCode)
+{
+	return onArrowKeyDown (this, keyCode, upwardSign ());
+}
+
+int32_t CSliderBase::onKeyUp (VstKeyCode& keyCode) { return onArrowKeyUp (keyCode); }
+
+bool CSliderBase::removed (CView* parent)
+{
+	invalidMouseWheelEditTimer (this);
+	return CControl::removed (parent);
 }
 
 void CSliderBase::rampStep (CVSTGUITimer*)

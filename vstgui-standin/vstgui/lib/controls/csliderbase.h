@@ -1,14 +1,16 @@
 // The common part of the sliders: direction, the handle's size, offset and
-// travel, the fine-drag factor, and the mouse behaviour of the slider modes.
+// travel, the fine-drag factor, the mouse behaviour of the slider modes, and
+// the wheel and arrow keys, which move the handle their way.
 #pragma once
 
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/controls/cmousewheeleditingsupport.h"
 #include "vstgui/lib/controls/cslidermode.h"
 #include "vstgui/lib/sharedpointer.h"
 
 namespace VSTGUI {
 
-class CSliderBase : public CControl
+class CSliderBase : public CControl, protected CMouseWheelEditingSupport
 {
 public:
 	CSliderBase (const CRect& size, IControlListener* listener, int32_t tag, int32_t style);
@@ -63,6 +65,13 @@ public:
 	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseCancel () override;
+	bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	              const CButtonState& buttons) override;
+	int32_t onKeyDown (VstKeyCode& keyCode) override;
+	int32_t onKeyUp (VstKeyCode& keyCode) override;
+
+	// A wheel series in progress ends here.
+	bool removed (CView* parent) override;
 
 protected:
 	void setHandleSizePrivate (CCoord width, CCoord height);
@@ -75,6 +84,8 @@ private:
 	// The grab offset that centres the handle one pixel past the pointer.
 	double centreOffset () const;
 	void stopRamp ();
+	// 1 when the value rises as the handle moves up or right, else -1.
+	float upwardSign () const { return isStyleHorizontal () != isInverseStyle () ? 1.f : -1.f; }
 
 	static SliderMode globalSliderMode;
 

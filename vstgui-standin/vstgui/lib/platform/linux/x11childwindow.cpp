@@ -24,7 +24,7 @@ Reply<T> reply (T* value)
 
 constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS |
                                 XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION |
-                                XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+                                XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
 
 } // namespace
 

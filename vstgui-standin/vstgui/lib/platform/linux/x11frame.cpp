@@ -210,6 +210,7 @@ void Frame::handleEvent (const xcb_generic_event_t* event)
 		case XCB_MOTION_NOTIFY:
 			onMotion (reinterpret_cast<const xcb_motion_notify_event_t*> (event));
 			break;
+		case XCB_LEAVE_NOTIFY: callback->platformOnMouseExited (); break;
 		default: break;
 	}
 }
