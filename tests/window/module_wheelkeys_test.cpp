@@ -150,6 +150,32 @@ TEST_F (ModuleWheelTest, ArrowKeysStepTheControlUnderThePointer)
 	EXPECT_TRUE (handler.edits.empty ());
 }
 
+TEST_F (ModuleWheelTest, ServersArrowKeysReachTheEditorOnlyWithTheFocus)
+{
+	const double start = controller->getParamNormalized (Vst::kDelayId);
+	pointAt (Vst::kDelayId);
+	// The host's window has the focus: its keys pass the editor by, even
+	// with the pointer on it.
+	host.focus (parent);
+	host.runFor (50);
+	host.pressKey (XK_Up);
+	host.releaseKey (XK_Up);
+	host.runFor (100);
+	EXPECT_TRUE (handler.edits.empty ());
+
+	host.focus (child);
+	host.runFor (50);
+	host.pressKey (XK_Shift_L);
+	host.pressKey (XK_Up);
+	host.releaseKey (XK_Up);
+	host.releaseKey (XK_Shift_L);
+	ASSERT_TRUE (waitForEnd ());
+	const auto performs = framedPerforms (Vst::kDelayId);
+	ASSERT_EQ (performs.size (), 1u);
+	EXPECT_NEAR (performs[0], start + 0.01, 1e-6);
+	host.focus (parent);
+}
+
 TEST_F (ModuleSliderInputTest, ArrowKeysGoToTheControlLastTouched)
 {
 	// A click on the handle, then the pointer over no control.
