@@ -117,9 +117,11 @@ int32_t CFrame::dispatchKey (VstKeyCode& keyCode, KeyHandler handler)
 	SharedPointer<CView> under (pointerInside ? getViewAt (pointer) : nullptr);
 	if (under && (under.get ()->*handler) (keyCode) != -1)
 		return 1;
-	// Read afresh: the first view's handler may have changed it.
+	// Read afresh: the first view's handler may have changed it. A view that
+	// no longer takes the mouse takes no keys either.
 	SharedPointer<CView> focus (focusView);
-	if (focus && focus.get () != under.get () && (focus.get ()->*handler) (keyCode) != -1)
+	if (focus && focus.get () != under.get () && focus->getMouseEnabled () &&
+	    (focus.get ()->*handler) (keyCode) != -1)
 		return 1;
 	return -1;
 }
