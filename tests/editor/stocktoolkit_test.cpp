@@ -1,6 +1,7 @@
 // The toolkit built without the plug-in's files in source/gui: five slider
-// modes with FreeClick as the global one, Control as the default-value key,
-// and a stepped parameter that moves its controls without telling anyone.
+// modes with FreeClick as the global one, a left click with Control held as
+// the default-value click, and a stepped parameter that moves its controls
+// without telling anyone.
 #include "controlfixtures.h"
 
 #include "vstgui/lib/controls/cknob.h"
@@ -53,6 +54,9 @@ TEST (StockToolkitTest, ControlClickResetsAndAltClickDoesNot)
 	EXPECT_EQ (knob.onMouseDown (centre, CButtonState (kLButton | kControl)),
 	           kMouseDownEventHandledButDontNeedMovedOrUpEvents);
 	EXPECT_EQ (knob.getValue (), 0.5f);
+	// The stock test asks only that the key be held.
+	EXPECT_TRUE (isDefaultValueClick (nullptr, CButtonState (kLButton | kControl | kShift)));
+	EXPECT_FALSE (isDefaultValueClick (nullptr, CButtonState (kLButton | kMButton | kControl)));
 }
 
 TEST (StockToolkitTest, SteppedParameterMovesItsControlsSilently)

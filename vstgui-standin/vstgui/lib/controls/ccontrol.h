@@ -101,8 +101,8 @@ private:
 	std::vector<IControlListener*> subListeners;
 };
 
-// The left button and no other, with the default-value modifier and no other
-// modifier key; the control is not consulted and a double click counts alike.
+// Whether a press is the click that puts a control back to its default value
+// (CControl::defaultValueTest); the control is not consulted.
 bool isDefaultValueClick (CControl* control, const CButtonState& buttons);
 
 } // namespace VSTGUI
