@@ -5,6 +5,7 @@
 #include "vstgui/lib/controls/icontrollistener.h"
 #include "vstgui/lib/iviewlistener.h"
 #include "vstgui/lib/vstguieditorinterface.h"
+#include "vstgui/lib/vstkeycode.h"
 #include "vstgui/uidescription/icontroller.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,31 @@ TEST_F (FrameTest, LinearKnobFollowsTheDragAndEndsItsEdit)
 	EXPECT_EQ (log.back (), "knob end");
 	EXPECT_FALSE (knob->isEditing ());
 	EXPECT_EQ (move (170, 80), kMouseEventNotHandled); // the gesture is over
+}
+
+TEST_F (FrameTest, FocusViewTakesKeysWhileItTakesTheMouseAndGoesWithIt)
+{
+	auto* container = new CViewContainer (CRect (100, 50, 300, 250));
+	auto* knob = new CKnob (CRect (20, 20, 80, 80), &listener);
+	container->addView (knob);
+	frame->addView (container);
+	EXPECT_EQ (frame->getViewAt (CPoint (170, 120)), knob);
+	EXPECT_EQ (frame->getViewAt (CPoint (110, 60)), container);
+	EXPECT_EQ (frame->getViewAt (CPoint (10, 10)), nullptr);
+
+	VstKeyCode up;
+	up.virt = VKEY_UP;
+	EXPECT_EQ (frame->onKeyDown (up), -1); // no focus view yet
+	frame->setFocusView (knob);
+	EXPECT_EQ (frame->onKeyDown (up), 1);
+	knob->setMouseEnabled (false); // as for a read-only parameter
+	EXPECT_EQ (frame->onKeyDown (up), -1);
+	knob->setMouseEnabled (true);
+	EXPECT_EQ (log, (std::vector<std::string> {"knob begin", "knob value 0.100000", "knob end"}));
+
+	container->removeView (knob);
+	EXPECT_EQ (frame->getFocusView (), nullptr);
+	EXPECT_EQ (frame->onKeyDown (up), -1);
 }
 
 TEST_F (FrameTest, KnobTakesOnlyTheLeftButtonAlone)

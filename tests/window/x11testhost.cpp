@@ -299,6 +299,13 @@ void X11TestHost::releaseKey (unsigned long keysym)
 	sync ();
 }
 
+void X11TestHost::focus (XWindowId window)
+{
+	if (display)
+		XSetInputFocus (display, window, RevertToParent, CurrentTime);
+	sync ();
+}
+
 bool X11TestHost::canGrabPointer ()
 {
 	if (!display)

@@ -64,6 +64,8 @@ public:
 	void releaseButton (int button);
 	void pressKey (unsigned long keysym);
 	void releaseKey (unsigned long keysym);
+	// Gives the window the keyboard focus.
+	void focus (XWindowId window);
 	// Whether the host could take the pointer now; it lets it go again.
 	bool canGrabPointer ();
 

@@ -53,21 +53,40 @@ void CFrame::platformDrawRect (CDrawContext* context, const CRect& rect)
 	context->restoreGlobalState ();
 }
 
+void CFrame::pointerAt (const CPoint& where)
+{
+	pointer = where;
+	pointerInside = getViewSize ().pointInside (where);
+}
+
+void CFrame::focusAt (const CPoint& where)
+{
+	if (CView* view = getViewAt (where))
+		focusView = view;
+}
+
 CMouseEventResult CFrame::platformOnMouseDown (CPoint& where, const CButtonState& buttons)
 {
 	SharedPointer<CFrame> guard (this);
-	return onMouseDown (where, buttons);
+	pointerAt (where);
+	const CPoint at = where;
+	const CMouseEventResult result = onMouseDown (where, buttons);
+	if (result != kMouseEventNotHandled)
+		focusAt (at);
+	return result;
 }
 
 CMouseEventResult CFrame::platformOnMouseMoved (CPoint& where, const CButtonState& buttons)
 {
 	SharedPointer<CFrame> guard (this);
+	pointerAt (where);
 	return onMouseMoved (where, buttons);
 }
 
 CMouseEventResult CFrame::platformOnMouseUp (CPoint& where, const CButtonState& buttons)
 {
 	SharedPointer<CFrame> guard (this);
+	pointerAt (where);
 	return onMouseUp (where, buttons);
 }
 
@@ -75,7 +94,36 @@ bool CFrame::platformOnMouseWheel (const CPoint& where, const CMouseWheelAxis& a
                                    const float& distance, const CButtonState& buttons)
 {
 	SharedPointer<CFrame> guard (this);
-	return onWheel (where, axis, distance, buttons);
+	pointerAt (where);
+	const bool used = onWheel (where, axis, distance, buttons);
+	if (used)
+		focusAt (where);
+	return used;
+}
+
+void CFrame::platformOnMouseExited () { pointerInside = false; }
+
+bool CFrame::platformOnKeyDown (VstKeyCode& keyCode) { return onKeyDown (keyCode) == 1; }
+
+bool CFrame::platformOnKeyUp (VstKeyCode& keyCode) { return onKeyUp (keyCode) == 1; }
+
+int32_t CFrame::onKeyDown (VstKeyCode& keyCode) { return dispatchKey (keyCode, &CView::onKeyDown); }
+
+int32_t CFrame::onKeyUp (VstKeyCode& keyCode) { return dispatchKey (keyCode, &CView::onKeyUp); }
+
+int32_t CFrame::dispatchKey (VstKeyCode& keyCode, KeyHandler handler)
+{
+	SharedPointer<CFrame> guard (this);
+	SharedPointer<CView> under (pointerInside ? getViewAt (pointer) : nullptr);
+	if (under && (under.get ()->*handler) (keyCode) != -1)
+		return 1;
+	// Read afresh: the first view's handler may have changed it. A view that
+	// no longer takes the mouse takes no keys either.
+	SharedPointer<CView> focus (focusView);
+	if (focus && focus.get () != under.get () && focus->getMouseEnabled () &&
+	    (focus.get ()->*handler) (keyCode) != -1)
+		return 1;
+	return -1;
 }
 
 } // namespace VSTGUI

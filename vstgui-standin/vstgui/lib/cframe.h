@@ -1,5 +1,7 @@
 // The root of a view tree: it stands for the native window the editor is
-// embedded in, and it is the one entry of mouse events into the tree.
+// embedded in, and it is the one entry of mouse and key events into the
+// tree. Keys go to the view under the pointer, and when that one does not
+// use them, to the focus view: the one that last took a press or the wheel.
 #pragma once
 
 #include "vstgui/lib/cviewcontainer.h"
@@ -29,7 +31,20 @@ public:
 
 	void invalidRect (const CRect& rect) override;
 
+	// Left when the view leaves the frame.
+	void setFocusView (CView* view) { focusView = view; }
+	CView* getFocusView () const { return focusView; }
+
+	int32_t onKeyDown (VstKeyCode& keyCode) override;
+	int32_t onKeyUp (VstKeyCode& keyCode) override;
+
 private:
+	using KeyHandler = int32_t (CView::*) (VstKeyCode&);
+	int32_t dispatchKey (VstKeyCode& keyCode, KeyHandler handler);
+	void pointerAt (const CPoint& where);
+	// After a press or a wheel tick the view took.
+	void focusAt (const CPoint& where);
+
 	// The native frame's way in: drawing and mouse events, each holding the
 	// frame alive while the views handle it.
 	void platformDrawRect (CDrawContext* context, const CRect& rect) override;
@@ -38,9 +53,15 @@ private:
 	CMouseEventResult platformOnMouseUp (CPoint& where, const CButtonState& buttons) override;
 	bool platformOnMouseWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
 	                           const CButtonState& buttons) override;
+	void platformOnMouseExited () override;
+	bool platformOnKeyDown (VstKeyCode& keyCode) override;
+	bool platformOnKeyUp (VstKeyCode& keyCode) override;
 
 	VSTGUIEditorInterface* editor;
 	std::unique_ptr<IPlatformFrame> platformFrame;
+	CView* focusView {nullptr};
+	CPoint pointer;
+	bool pointerInside {false};
 };
 
 } // namespace VSTGUI

@@ -1,5 +1,6 @@
 #include "vstgui/lib/cview.h"
 
+#include "vstgui/lib/cframe.h"
 #include "vstgui/lib/iviewlistener.h"
 #include "vstgui/uidescription/icontroller.h"
 
@@ -60,6 +61,9 @@ bool CView::onWheel (const CPoint&, const CMouseWheelAxis&, const float&, const 
 	return false;
 }
 
+int32_t CView::onKeyDown (VstKeyCode&) { return -1; }
+int32_t CView::onKeyUp (VstKeyCode&) { return -1; }
+
 void CView::draw (CDrawContext*) {}
 
 void CView::invalid ()
@@ -92,6 +96,8 @@ bool CView::removed (CView*)
 	if (!attachedToFrame)
 		return false;
 	forEachListener (viewListeners, [this] (IViewListener* l) { l->viewRemoved (this); });
+	if (parentFrame && parentFrame->getFocusView () == this)
+		parentFrame->setFocusView (nullptr);
 	attachedToFrame = false;
 	parentFrame = nullptr;
 	return true;

@@ -47,6 +47,10 @@ public:
 	// when the view used it.
 	virtual bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
 	                      const CButtonState& buttons);
+	// A key pressed or let go while the view has the keyboard: 1 when the
+	// view used it, -1 when not.
+	virtual int32_t onKeyDown (VstKeyCode& keyCode);
+	virtual int32_t onKeyUp (VstKeyCode& keyCode);
 
 	// Draws the view at getViewSize in the context's current coordinates.
 	virtual void draw (CDrawContext* context);

@@ -77,6 +77,29 @@ CView* CViewContainer::getView (uint32_t index) const
 	return index < children.size () ? children[index] : nullptr;
 }
 
+bool CViewContainer::takesMouseAt (const CView& view, const CPoint& local)
+{
+	return view.isVisible () && view.getMouseEnabled () && view.getViewSize ().pointInside (local);
+}
+
+CView* CViewContainer::getViewAt (const CPoint& where) const
+{
+	const CPoint local = toLocal (where);
+	for (auto it = children.rbegin (); it != children.rend (); ++it)
+	{
+		CView* view = *it;
+		if (!takesMouseAt (*view, local))
+			continue;
+		if (CViewContainer* container = view->asViewContainer ())
+		{
+			if (CView* inner = container->getViewAt (local))
+				return inner;
+		}
+		return view;
+	}
+	return nullptr;
+}
+
 CPoint CViewContainer::toLocal (const CPoint& where) const
 {
 	return CPoint (where).offset (-getViewSize ().left, -getViewSize ().top);
@@ -90,8 +113,7 @@ CMouseEventResult CViewContainer::onMouseDown (CPoint& where, const CButtonState
 	for (auto it = children.rbegin (); it != children.rend (); ++it)
 	{
 		CView* view = *it;
-		if (!view->isVisible () || !view->getMouseEnabled () ||
-		    !view->getViewSize ().pointInside (local))
+		if (!takesMouseAt (*view, local))
 			continue;
 		SharedPointer<CView> guard (view);
 		CPoint point = local;
@@ -140,8 +162,7 @@ bool CViewContainer::onWheel (const CPoint& where, const CMouseWheelAxis& axis,
 	for (auto it = children.rbegin (); it != children.rend (); ++it)
 	{
 		CView* view = *it;
-		if (!view->isVisible () || !view->getMouseEnabled () ||
-		    !view->getViewSize ().pointInside (local))
+		if (!takesMouseAt (*view, local))
 			continue;
 		SharedPointer<CView> guard (view);
 		if (view->onWheel (local, axis, distance, buttons))

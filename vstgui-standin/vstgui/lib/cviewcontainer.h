@@ -25,6 +25,9 @@ public:
 
 	uint32_t getNbViews () const { return static_cast<uint32_t> (children.size ()); }
 	CView* getView (uint32_t index) const;
+	// The innermost view at the point, in this container's parent's
+	// coordinates, that is visible and takes the mouse; none outside.
+	CView* getViewAt (const CPoint& where) const;
 
 	CMouseEventResult onMouseDown (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
@@ -52,6 +55,8 @@ protected:
 	CView* getMouseDownView () const { return mouseDownView; }
 
 private:
+	// A child that is visible, takes the mouse and lies at the point.
+	static bool takesMouseAt (const CView& view, const CPoint& local);
 	// The children held for a pass that may change the list.
 	std::vector<SharedPointer<CView>> snapshot () const;
 

@@ -44,6 +44,7 @@ class CButtonState;
 class UTF8String;
 struct CPoint;
 struct CRect;
+struct VstKeyCode;
 
 class IControlListener;
 class IViewListener;

@@ -226,12 +226,7 @@ void ParameterChangeListener::updateControlValue (ParamValue value)
 				menu->setValue (static_cast<float> (value) - minValue);
 			}
 			else
-			{
-				control->setValue (static_cast<float> (value));
-				// The control that sent this value has told its listeners.
-				if (control.get () != editedControl && control->isDirty ())
-					control->valueChanged ();
-			}
+				setSteppedValue (control.get (), static_cast<float> (value));
 		}
 		else
 			control->setValueNormalized (static_cast<float> (value));

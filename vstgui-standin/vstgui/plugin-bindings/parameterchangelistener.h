@@ -38,9 +38,10 @@ public:
 	// given, is not told again of the value it sent.
 	void performEdit (Steinberg::Vst::ParamValue value, CControl* edited = nullptr);
 
-	// Pushes a normalized value into every control. For a stepped parameter
-	// the controls other than labels and option menus then tell their
-	// listeners when the value moved them, as after a user's edit.
+	// Pushes a normalized value into every control: labels get the
+	// parameter's text, option menus one entry per step of a stepped
+	// parameter, the other controls its plain value when stepped, else the
+	// normalized one.
 	void updateControlValue (Steinberg::Vst::ParamValue value);
 
 	void PLUGIN_API update (Steinberg::FUnknown* changedUnknown, Steinberg::int32 message) override;
@@ -48,6 +49,9 @@ public:
 	OBJ_METHODS (ParameterChangeListener, Steinberg::FObject)
 
 private:
+	// A stepped parameter's plain value into a control that is neither a
+	// label nor an option menu.
+	void setSteppedValue (CControl* control, float plainValue);
 	bool convertValueToString (float value, std::string& result);
 	// The controller's text for a normalized value, in UTF-8.
 	bool parameterText (Steinberg::Vst::ParamValue normalized, std::string& result);

@@ -3,6 +3,7 @@
 #include "vstgui/lib/cframe.h"
 #include "vstgui/lib/cvstguitimer.h"
 #include "vstgui/lib/platform/linux/x11frameconfig.h"
+#include "vstgui/lib/vstkeycode.h"
 
 #include "base/source/updatehandler.h"
 #include "pluginterfaces/gui/iplugview.h"
@@ -90,6 +91,36 @@ void VSTGUIEditor::shutDown ()
 	idleTimer = nullptr;
 	if (frame)
 		close ();
+}
+
+tresult PLUGIN_API VSTGUIEditor::onKeyDown (char16 key, int16 keyCode, int16 modifiers)
+{
+	return passKey (key, keyCode, modifiers, &CFrame::onKeyDown);
+}
+
+tresult PLUGIN_API VSTGUIEditor::onKeyUp (char16 key, int16 keyCode, int16 modifiers)
+{
+	return passKey (key, keyCode, modifiers, &CFrame::onKeyUp);
+}
+
+tresult VSTGUIEditor::passKey (char16 key, int16 keyCode, int16 modifiers, KeyHandler handler)
+{
+	// The host's virtual key codes and modifier bits are the toolkit's.
+	if (!frame || keyCode < 0 || keyCode > UINT8_MAX)
+		return kResultFalse;
+	try
+	{
+		VstKeyCode code;
+		code.character = key;
+		code.virt = static_cast<uint8_t> (keyCode);
+		code.modifier = static_cast<uint8_t> (modifiers);
+		SharedPointer<CFrame> guard (frame);
+		return (frame->*handler) (code) == 1 ? kResultTrue : kResultFalse;
+	}
+	catch (...)
+	{
+		return kResultFalse;
+	}
 }
 
 int32_t VSTGUIEditor::getKnobMode () const

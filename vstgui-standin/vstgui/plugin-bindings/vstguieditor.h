@@ -1,7 +1,8 @@
 // An SDK editor view that holds a toolkit frame: it embeds the frame in the
-// host's X11 window, brings the host frame's run loop to the toolkit's timers
-// and, while open, delivers the SDK's deferred updates from an idle timer.
-// No exception leaves its IPlugView calls.
+// host's X11 window, brings the host frame's run loop to the toolkit's timers,
+// hands the frame the keys the host passes on and, while open, delivers the
+// SDK's deferred updates from an idle timer. No exception leaves its
+// IPlugView calls.
 #pragma once
 
 #include "vstgui/lib/sharedpointer.h"
@@ -29,6 +30,11 @@ public:
 	// moves the editor to the new parent.
 	Steinberg::tresult PLUGIN_API attached (void* parent, Steinberg::FIDString type) override;
 	Steinberg::tresult PLUGIN_API removed () override;
+	// kResultTrue only for a key a view used; the host keeps the others.
+	Steinberg::tresult PLUGIN_API onKeyDown (Steinberg::char16 key, Steinberg::int16 keyCode,
+	                                         Steinberg::int16 modifiers) override;
+	Steinberg::tresult PLUGIN_API onKeyUp (Steinberg::char16 key, Steinberg::int16 keyCode,
+	                                       Steinberg::int16 modifiers) override;
 
 	// The host's knob mode.
 	int32_t getKnobMode () const override;
@@ -44,6 +50,10 @@ protected:
 	CFrame* frame {nullptr};
 
 private:
+	using KeyHandler = int32_t (CFrame::*) (VstKeyCode&);
+	Steinberg::tresult passKey (Steinberg::char16 key, Steinberg::int16 keyCode,
+	                            Steinberg::int16 modifiers, KeyHandler handler);
+
 	SharedPointer<CVSTGUITimer> idleTimer;
 };
 

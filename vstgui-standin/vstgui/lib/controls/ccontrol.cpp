@@ -7,14 +7,6 @@
 
 namespace VSTGUI {
 
-bool isDefaultValueClick (CControl*, const CButtonState& buttons)
-{
-	return (buttons & CButtonState::kButtonMask) == kLButton &&
-	       (buttons & CButtonState::kModifierMask) == CControl::kDefaultValueModifier;
-}
-
-const CControl::DefaultValueTest CControl::defaultValueTest = isDefaultValueClick;
-
 CControl::CControl (const CRect& size, IControlListener* listener, int32_t tag)
 : CView (size), listener (listener), tag (tag)
 {

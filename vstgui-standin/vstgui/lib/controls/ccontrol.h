@@ -24,7 +24,7 @@ class CControl : public CView
 public:
 	// The key that turns a left click into a reset to the default value, and
 	// the one held for fine dragging. Fixed for the module's whole life.
-	static constexpr int32_t kDefaultValueModifier = kAlt;
+	static const int32_t kDefaultValueModifier;
 	static constexpr int32_t kZoomModifier = kShift;
 
 	// Whether a press is the default-value click.
@@ -101,8 +101,8 @@ private:
 	std::vector<IControlListener*> subListeners;
 };
 
-// The left button and no other, with the default-value modifier and no other
-// modifier key; the control is not consulted and a double click counts alike.
+// Whether a press is the click that puts a control back to its default value
+// (CControl::defaultValueTest); the control is not consulted.
 bool isDefaultValueClick (CControl* control, const CButtonState& buttons);
 
 } // namespace VSTGUI

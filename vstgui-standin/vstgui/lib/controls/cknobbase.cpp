@@ -40,6 +40,7 @@ CMouseEventResult CKnobBase::onMouseDown (CPoint& where, const CButtonState& but
 {
 	if (!buttons.isLeftButton ())
 		return kMouseEventNotHandled;
+	invalidMouseWheelEditTimer (this);
 	beginEdit ();
 	if (checkDefaultValue (buttons))
 	{
@@ -49,7 +50,7 @@ CMouseEventResult CKnobBase::onMouseDown (CPoint& where, const CButtonState& but
 	drag.firstPoint = where;
 	drag.entryValue = getValueNormalized ();
 	drag.linear = getFrame () && getFrame ()->getKnobMode () == kLinearMode;
-	// With the default-value click taken, Alt is free to swap the drag.
+	// Not the default-value click: Alt swaps the drag for this press.
 	if (buttons & kAlt)
 		drag.linear = !drag.linear;
 	drag.range = kLinearRange;
@@ -92,6 +93,23 @@ CMouseEventResult CKnobBase::onMouseCancel ()
 		endEdit ();
 	}
 	return kMouseEventHandled;
+}
+
+bool CKnobBase::onWheel (const CPoint&, const CMouseWheelAxis&, const float& distance,
+                        const CButtonState& buttons)
+{
+	onWheelTick (this, distance, 1.f, buttons);
+	return true;
+}
+
+int32_t CKnobBase::onKeyDown (VstKeyCode& keyCode) { return onArrowKeyDown (this, keyCode, 1.f); }
+
+int32_t CKnobBase::onKeyUp (VstKeyCode& keyCode) { return onArrowKeyUp (keyCode); }
+
+bool CKnobBase::removed (CView* parent)
+{
+	invalidMouseWheelEditTimer (this);
+	return CControl::removed (parent);
 }
 
 } // namespace VSTGUI

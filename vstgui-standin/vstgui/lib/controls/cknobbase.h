@@ -2,14 +2,16 @@
 // edit; the default-value click resets the knob there and ends it, any other
 // press starts a drag that follows the mouse linearly when the frame's knob
 // mode is linear, else by its angle around the knob's centre, the two
-// swapped while Alt is held.
+// swapped while Alt is held. The wheel up or right and the up and right
+// arrow keys raise the value.
 #pragma once
 
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/controls/cmousewheeleditingsupport.h"
 
 namespace VSTGUI {
 
-class CKnobBase : public CControl
+class CKnobBase : public CControl, protected CMouseWheelEditingSupport
 {
 public:
 	// Pixels of linear drag that cover the whole range.
@@ -35,6 +37,13 @@ public:
 	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseCancel () override;
+	bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	              const CButtonState& buttons) override;
+	int32_t onKeyDown (VstKeyCode& keyCode) override;
+	int32_t onKeyUp (VstKeyCode& keyCode) override;
+
+	// A wheel series in progress ends here.
+	bool removed (CView* parent) override;
 
 private:
 	struct Drag

@@ -26,8 +26,6 @@ int32_t truncateToInt32 (double value)
 
 } // namespace
 
-SliderMode CSliderBase::globalSliderMode = SliderMode::BRFreeClick;
-
 CSliderBase::CSliderBase (const CRect& size, IControlListener* listener, int32_t tag, int32_t style)
 : CControl (size, listener, tag), style (style)
 {
@@ -166,7 +164,7 @@ float CSliderBase::computeGrabOffset (const CPoint& where, CRect* handle) const
 	if (handle)
 		*handle = rect;
 
-	if (effectiveSliderMode () == SliderMode::BRFreeClick && !rect.pointInside (where))
+	if (jumpsBesideHandle (effectiveSliderMode ()) && !rect.pointInside (where))
 		return static_cast<float> (centreOffset ());
 	return static_cast<float> (start + (axisOf (where) - position));
 }
@@ -175,6 +173,7 @@ CMouseEventResult CSliderBase::onMouseDown (CPoint& where, const CButtonState& b
 {
 	if (!(buttons & kLButton))
 		return kMouseEventNotHandled;
+	invalidMouseWheelEditTimer (this);
 
 	CRect handle;
 	if (effectiveSliderMode () == SliderMode::FreeClick)
@@ -284,6 +283,26 @@ CMouseEventResult CSliderBase::onMouseCancel ()
 		endEdit ();
 	}
 	return kMouseEventHandled;
+}
+
+bool CSliderBase::onWheel (const CPoint&, const CMouseWheelAxis&, const float& distance,
+                          const CButtonState& buttons)
+{
+	onWheelTick (this, distance, upwardSign (), buttons);
+	return true;
+}
+
+int32_t CSliderBase::onKeyDown (VstKeyCode& keyCode)
+{
+	return onArrowKeyDown (this, keyCode, upwardSign ());
+}
+
+int32_t CSliderBase::onKeyUp (VstKeyCode& keyCode) { return onArrowKeyUp (keyCode); }
+
+bool CSliderBase::removed (CView* parent)
+{
+	invalidMouseWheelEditTimer (this);
+	return CControl::removed (parent);
 }
 
 void CSliderBase::rampStep (CVSTGUITimer*)

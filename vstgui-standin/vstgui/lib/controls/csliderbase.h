@@ -1,32 +1,16 @@
 // The common part of the sliders: direction, the handle's size, offset and
-// travel, the fine-drag factor, and the mouse behaviour of the six slider
-// modes.
+// travel, the fine-drag factor, the mouse behaviour of the slider modes, and
+// the wheel and arrow keys, which move the handle their way.
 #pragma once
 
 #include "vstgui/lib/controls/ccontrol.h"
+#include "vstgui/lib/controls/cmousewheeleditingsupport.h"
+#include "vstgui/lib/controls/cslidermode.h"
 #include "vstgui/lib/sharedpointer.h"
 
 namespace VSTGUI {
 
-// What a press on a slider does; the value is the index of the mode's name
-// in UI descriptions.
-enum class SliderMode : int32_t
-{
-	// Drags the handle where it was grabbed; a press beside it is refused.
-	Touch = 0,
-	// Drags relatively wherever the press lands.
-	RelativeTouch = 1,
-	// The handle jumps to the pointer, centred.
-	FreeClick = 2,
-	// Drags the handle where it was grabbed; beside it, jumps as FreeClick.
-	BRFreeClick = 3,
-	// Beside the handle the value glides toward the pointer, then follows it.
-	Ramp = 4,
-	// Whatever the global mode is.
-	UseGlobal = 5,
-};
-
-class CSliderBase : public CControl
+class CSliderBase : public CControl, protected CMouseWheelEditingSupport
 {
 public:
 	CSliderBase (const CRect& size, IControlListener* listener, int32_t tag, int32_t style);
@@ -66,6 +50,9 @@ public:
 	SliderMode effectiveSliderMode () const;
 	static void setGlobalSliderMode (SliderMode mode);
 	static SliderMode getGlobalSliderMode () { return globalSliderMode; }
+	// Whether a mode that grabs the handle where it is pressed makes it jump
+	// to the pointer, centred, when the press lands beside it.
+	static bool jumpsBesideHandle (SliderMode mode);
 
 	// What a move subtracts from the pointer's axis coordinate to find the
 	// value's position; fills the handle's rectangle when one is given.
@@ -78,6 +65,13 @@ public:
 	CMouseEventResult onMouseUp (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseMoved (CPoint& where, const CButtonState& buttons) override;
 	CMouseEventResult onMouseCancel () override;
+	bool onWheel (const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+	              const CButtonState& buttons) override;
+	int32_t onKeyDown (VstKeyCode& keyCode) override;
+	int32_t onKeyUp (VstKeyCode& keyCode) override;
+
+	// A wheel series in progress ends here.
+	bool removed (CView* parent) override;
 
 protected:
 	void setHandleSizePrivate (CCoord width, CCoord height);
@@ -90,6 +84,8 @@ private:
 	// The grab offset that centres the handle one pixel past the pointer.
 	double centreOffset () const;
 	void stopRamp ();
+	// 1 when the value rises as the handle moves up or right, else -1.
+	float upwardSign () const { return isStyleHorizontal () != isInverseStyle () ? 1.f : -1.f; }
 
 	static SliderMode globalSliderMode;
 

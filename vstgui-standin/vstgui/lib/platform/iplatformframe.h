@@ -1,5 +1,5 @@
 // The native side of a frame, and what it calls back into the frame for: the
-// drawing of a region and the mouse. A platform's frame config carries what
+// drawing of a region, the mouse and the keyboard. A platform's frame config carries what
 // that platform needs beyond the parent handle.
 #pragma once
 
@@ -22,6 +22,11 @@ public:
 	virtual CMouseEventResult platformOnMouseUp (CPoint& where, const CButtonState& buttons) = 0;
 	virtual bool platformOnMouseWheel (const CPoint& where, const CMouseWheelAxis& axis,
 	                                   const float& distance, const CButtonState& buttons) = 0;
+	// The pointer left the window.
+	virtual void platformOnMouseExited () = 0;
+	// True when a view used the key.
+	virtual bool platformOnKeyDown (VstKeyCode& keyCode) = 0;
+	virtual bool platformOnKeyUp (VstKeyCode& keyCode) = 0;
 };
 
 class IPlatformFrameConfig

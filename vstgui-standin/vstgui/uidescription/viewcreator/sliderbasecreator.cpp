@@ -24,15 +24,6 @@ int32_t withBits (int32_t style, int32_t set, int32_t cleared) { return (style &
 
 } // namespace
 
-const SliderModeNames& sliderModeNames ()
-{
-	// Built once under the guard of a function's static; destroyed with the
-	// module's other statics, last entry first.
-	static const SliderModeNames names {
-	    {"touch", "relative touch", "free click", "BR free click", "ramp", "use global"}};
-	return names;
-}
-
 bool SliderBaseCreator::apply (CView* view, const UIAttributes& attributes,
                                const IUIDescription*) const
 {

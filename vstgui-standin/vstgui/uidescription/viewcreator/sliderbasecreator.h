@@ -2,6 +2,7 @@
 // offset and the fine-drag factor.
 #pragma once
 
+#include "vstgui/lib/controls/cslidermode.h"
 #include "vstgui/uidescription/iviewcreator.h"
 
 #include <array>
@@ -11,9 +12,9 @@ namespace VSTGUI {
 namespace UIViewCreator {
 
 // The names of the slider modes in UI descriptions, indexed by the mode's
-// value. Built on first use; the strings keep their addresses until the
-// module is unloaded.
-using SliderModeNames = std::array<std::string, 6>;
+// value, one for each mode up to UseGlobal. Built on first use; the strings
+// keep their addresses until the module is unloaded.
+using SliderModeNames = std::array<std::string, static_cast<size_t> (SliderMode::UseGlobal) + 1>;
 const SliderModeNames& sliderModeNames ();
 
 // "mode" takes a mode's name, matched exactly; the older "free-click" ("true"

@@ -24,7 +24,8 @@ Reply<T> reply (T* value)
 
 constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS |
                                 XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION |
-                                XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+                                XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+                                XCB_EVENT_MASK_FOCUS_CHANGE;
 
 } // namespace
 
@@ -258,6 +259,37 @@ void ChildWindow::flush ()
 {
 	if (connection && !xcb_connection_has_error (connection))
 		xcb_flush (connection);
+}
+
+void ChildWindow::selectKeys (bool selected)
+{
+	if (!isUsable ())
+		return;
+	const uint32_t mask =
+	    kEventMask | (selected ? XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE : 0u);
+	xcb_change_window_attributes (connection, window, XCB_CW_EVENT_MASK, &mask);
+	xcb_flush (connection);
+}
+
+uint32_t ChildWindow::keysymOf (uint8_t keycode)
+{
+	if (!isUsable ())
+		return 0;
+	if (keysyms.empty ())
+	{
+		const xcb_setup_t* setup = xcb_get_setup (connection);
+		const uint8_t count = static_cast<uint8_t> (setup->max_keycode - setup->min_keycode + 1);
+		auto mapping = reply (xcb_get_keyboard_mapping_reply (
+		    connection, xcb_get_keyboard_mapping (connection, setup->min_keycode, count), nullptr));
+		if (!mapping)
+			return 0;
+		const xcb_keysym_t* first = xcb_get_keyboard_mapping_keysyms (mapping.get ());
+		keysyms.assign (first, first + xcb_get_keyboard_mapping_keysyms_length (mapping.get ()));
+		minKeycode = setup->min_keycode;
+		keysymsPerKeycode = mapping->keysyms_per_keycode;
+	}
+	const size_t index = static_cast<size_t> (keycode - minKeycode) * keysymsPerKeycode;
+	return keycode >= minKeycode && index < keysyms.size () ? keysyms[index] : 0;
 }
 
 } // namespace X11

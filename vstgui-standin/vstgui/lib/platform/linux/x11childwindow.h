@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace VSTGUI {
 namespace X11 {
@@ -62,6 +63,14 @@ public:
 	void ungrabPointer (uint32_t time);
 	void flush ();
 
+	// Key events come to the window only while it has the keyboard focus:
+	// while the pointer merely rests on it, the host's keys pass it by.
+	void selectKeys (bool selected);
+	// The key symbol in a key code's first column; 0 for none. The keyboard
+	// mapping is read on first use and again after it changed.
+	uint32_t keysymOf (uint8_t keycode);
+	void forgetKeyboardMapping () { keysyms.clear (); }
+
 private:
 	void fail (WindowFailure reason);
 	void disconnect ();
@@ -79,6 +88,9 @@ private:
 	WindowFailure failure {WindowFailure::kNone};
 	uint32_t errorCount {0};
 	uint8_t lastErrorCode {0};
+	std::vector<uint32_t> keysyms;
+	uint8_t minKeycode {0};
+	uint8_t keysymsPerKeycode {0};
 };
 
 } // namespace X11

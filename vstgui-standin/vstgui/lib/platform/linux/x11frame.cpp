@@ -1,6 +1,7 @@
 #include "vstgui/lib/platform/linux/x11frame.h"
 
 #include "vstgui/lib/platform/linux/cairodrawcontext.h"
+#include "vstgui/lib/platform/linux/x11keyevent.h"
 #include "vstgui/lib/platform/linux/x11runloop.h"
 #include "vstgui/lib/platform/linux/x11runloophandler.h"
 
@@ -210,6 +211,18 @@ void Frame::handleEvent (const xcb_generic_event_t* event)
 		case XCB_MOTION_NOTIFY:
 			onMotion (reinterpret_cast<const xcb_motion_notify_event_t*> (event));
 			break;
+		case XCB_LEAVE_NOTIFY: callback->platformOnMouseExited (); break;
+		case XCB_FOCUS_IN:
+		case XCB_FOCUS_OUT:
+			onFocus (reinterpret_cast<const xcb_focus_in_event_t*> (event),
+			         eventType (event) == XCB_FOCUS_IN);
+			break;
+		case XCB_KEY_PRESS:
+		case XCB_KEY_RELEASE:
+			onKey (reinterpret_cast<const xcb_key_press_event_t*> (event),
+			       eventType (event) == XCB_KEY_PRESS);
+			break;
+		case XCB_MAPPING_NOTIFY: window->forgetKeyboardMapping (); break;
 		default: break;
 	}
 }
@@ -260,6 +273,27 @@ void Frame::onMotion (const xcb_motion_notify_event_t* event)
 	CPoint where (event->event_x, event->event_y);
 	callback->platformOnMouseMoved (where,
 	                                CButtonState (buttonStateFromXState (event->state) | sideButtons));
+}
+
+void Frame::onFocus (const xcb_focus_in_event_t* event, bool focused)
+{
+	// With the focus on an ancestor, the keys reach the window under the
+	// pointer that asks for them: those belong to the host.
+	if (event->detail == XCB_NOTIFY_DETAIL_POINTER || event->detail == XCB_NOTIFY_DETAIL_POINTER_ROOT ||
+	    event->detail == XCB_NOTIFY_DETAIL_NONE)
+		return;
+	window->selectKeys (focused);
+}
+
+void Frame::onKey (const xcb_key_press_event_t* event, bool pressed)
+{
+	VstKeyCode key;
+	if (!keyFromXKeysym (window->keysymOf (event->detail), event->state, key))
+		return;
+	if (pressed)
+		callback->platformOnKeyDown (key);
+	else
+		callback->platformOnKeyUp (key);
 }
 
 void Frame::drawInvalidRect ()

@@ -1,6 +1,6 @@
 // A frame embedded in an X11 window of the host: a child window of its own,
 // on a connection of its own, drawn with cairo from a back buffer and fed
-// with the mouse. The connection's file descriptor is an event handler of
+// with the mouse, and with the keys while it has the keyboard focus. The connection's file descriptor is an event handler of
 // the host frame's run loop; a tick timer of the toolkit draws what became
 // invalid and reads events a host did not hand over. No thread is started.
 // When X fails (no display, a parent that is no window, an error, a lost
@@ -61,6 +61,8 @@ private:
 	void onButtonPress (const xcb_button_press_event_t* event);
 	void onButtonRelease (const xcb_button_press_event_t* event);
 	void onMotion (const xcb_motion_notify_event_t* event);
+	void onFocus (const xcb_focus_in_event_t* event, bool focused);
+	void onKey (const xcb_key_press_event_t* event, bool pressed);
 	// Lets the window go once it failed; its failure is kept.
 	void releaseFailedWindow ();
 

@@ -1,3 +1,5 @@
+// A host's change of a stepped parameter tells the listeners of the controls
+// that show it; labels, option menus and continuous parameters stay quiet.
 #include "controlfixtures.h"
 #include "editorfixture.h"
 

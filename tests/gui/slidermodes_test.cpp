@@ -1,3 +1,6 @@
+// The six slider modes by name: the table of names, and how the slider
+// creator reads, writes and lists the "mode" attribute and the older
+// "free-click".
 #include "vstgui/lib/controls/cknob.h"
 #include "vstgui/lib/controls/cslider.h"
 #include "vstgui/lib/controls/ctextlabel.h"

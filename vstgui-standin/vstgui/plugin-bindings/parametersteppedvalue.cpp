@@ -1,0 +1,13 @@
+// How a stepped parameter's value reaches the controls that show it.
+#include "vstgui/plugin-bindings/parameterchangelistener.h"
+
+#include "vstgui/lib/controls/ccontrol.h"
+
+namespace VSTGUI {
+
+void ParameterChangeListener::setSteppedValue (CControl* control, float plainValue)
+{
+	control->setValue (plainValue);
+}
+
+} // namespace VSTGUI
