@@ -6,6 +6,12 @@ set (DERAZID_BUNDLE_ARCH "${CMAKE_SYSTEM_PROCESSOR}-linux")
 set (DERAZID_MODULE_PATH
      "${DERAZID_BUNDLE_DIR}/Contents/${DERAZID_BUNDLE_ARCH}/${DERAZID_BUNDLE_NAME}.so")
 
+# Where the bundle is installed: relative paths lie under the install prefix,
+# so the default puts it into <prefix>/lib/vst3, a folder Linux hosts scan.
+# An absolute path (a user's ~/.vst3) is taken as it stands.
+set (DERAZID_VST3_INSTALL_DIR "lib/vst3" CACHE STRING
+     "Folder the VST3 bundle is installed into (relative: under the install prefix)")
+
 function (derazid_make_bundle target)
   cmake_parse_arguments (ARG "" "" "RESOURCES" ${ARGN})
   set_target_properties (${target} PROPERTIES
@@ -26,5 +32,22 @@ function (derazid_make_bundle target)
   endforeach ()
   add_custom_target (${target}_resources ALL DEPENDS ${copied})
   add_dependencies (${target} ${target}_resources)
-  install (DIRECTORY "${DERAZID_BUNDLE_DIR}" DESTINATION "." USE_SOURCE_PERMISSIONS)
+  derazid_install_bundle ()
+endfunction ()
+
+# A bundle is installed whole: the previous one goes first, so that no file
+# of an older build stays inside it.
+function (derazid_install_bundle)
+  set (destination "${DERAZID_VST3_INSTALL_DIR}")
+  if (NOT IS_ABSOLUTE "${destination}")
+    set (destination "\${CMAKE_INSTALL_PREFIX}/${destination}")
+  endif ()
+  set (installed "\$ENV{DESTDIR}${destination}/${DERAZID_BUNDLE_NAME}.vst3")
+  install (CODE "
+    if (EXISTS \"${installed}\" OR IS_SYMLINK \"${installed}\")
+      message (STATUS \"Removing: ${installed}\")
+      file (REMOVE_RECURSE \"${installed}\")
+    endif ()")
+  install (DIRECTORY "${DERAZID_BUNDLE_DIR}" DESTINATION "${DERAZID_VST3_INSTALL_DIR}"
+           USE_SOURCE_PERMISSIONS)
 endfunction ()

@@ -38,6 +38,7 @@ set (DERAZID_SDK_SOURCES
      ${_sdk}/public.sdk/source/vst/vstinitiids.cpp
      ${_sdk}/public.sdk/source/vst/vstparameters.cpp)
 
+set (_fill_sources)
 if (DERAZID_FULL_SDK)
   list (APPEND DERAZID_SDK_SOURCES
         ${_sdk}/public.sdk/source/common/commoniids.cpp
@@ -46,20 +47,33 @@ if (DERAZID_FULL_SDK)
   set (DERAZID_SDK_ENTRY_SOURCES ${_sdk}/public.sdk/source/main/linuxmain.cpp)
   set (_sdk_includes ${_sdk})
 else ()
-  list (APPEND DERAZID_SDK_SOURCES
-        ${_fill}/public.sdk/source/common/commoniids.cpp
-        ${_fill}/public.sdk/source/vst/vstaudioeffect.cpp
-        ${_fill}/public.sdk/source/main/pluginfactory.cpp
-        ${_fill}/pluginterfaces/gui/plugviewiids.cpp)
+  set (_fill_sources
+       ${_fill}/public.sdk/source/common/commoniids.cpp
+       ${_fill}/public.sdk/source/vst/vstaudioeffect.cpp
+       ${_fill}/public.sdk/source/main/pluginfactory.cpp
+       ${_fill}/pluginterfaces/gui/plugviewiids.cpp)
   set (DERAZID_SDK_ENTRY_SOURCES ${_fill}/public.sdk/source/main/linuxmain.cpp
                                  ${_fill}/public.sdk/source/main/macmain.cpp)
   # The fill-ins come first so that their headers are the ones found.
   set (_sdk_includes ${_fill} ${_sdk})
 endif ()
 
+# The SDK's debug checks (assertions, debug output) in debug builds only.
+set (_sdk_definitions $<IF:$<CONFIG:Debug>,DEVELOPMENT=1,RELEASE=1>)
+find_package (Threads REQUIRED)
+
 add_library (vst3sdk STATIC ${DERAZID_SDK_SOURCES})
 target_include_directories (vst3sdk SYSTEM PUBLIC ${_sdk_includes})
-target_compile_definitions (vst3sdk PUBLIC RELEASE=1)
+target_compile_definitions (vst3sdk PUBLIC ${_sdk_definitions})
 target_compile_options (vst3sdk PRIVATE -w)
-find_package (Threads REQUIRED)
 target_link_libraries (vst3sdk PUBLIC Threads::Threads ${CMAKE_DL_LIBS})
+
+# The fill-ins are the project's own code: compiled with its warnings, then
+# archived with the SDK.
+if (_fill_sources)
+  add_library (vst3sdk_fillins OBJECT ${_fill_sources})
+  target_include_directories (vst3sdk_fillins SYSTEM PRIVATE ${_sdk_includes})
+  target_compile_definitions (vst3sdk_fillins PRIVATE ${_sdk_definitions})
+  target_link_libraries (vst3sdk_fillins PRIVATE derazid_warnings)
+  target_sources (vst3sdk PRIVATE $<TARGET_OBJECTS:vst3sdk_fillins>)
+endif ()

@@ -5,6 +5,7 @@
 // when it is deleted.
 #pragma once
 
+#include "common/version.h"
 #include "controller/aboutplatform.h"
 
 #include "vstgui/lib/controls/conoffbutton.h"
@@ -27,7 +28,7 @@ public:
 	PlugAboutController (ControllerType* controller, bool isAudioUnit)
 	: controller (controller),
 	  aboutFormat (isAudioUnit ? "AU" : "VST3"),
-	  aboutVersion ("3.1.0"),
+	  aboutVersion (PLUG_ABOUT_VERSION_STR),
 	  aboutPlatform (aboutPlatformText ().c_str ())
 	{
 	}

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+
 namespace Steinberg {
 
 LoadedModule::LoadedModule (const std::string& path)
@@ -44,6 +46,10 @@ bool LoadedModule::leave ()
 	return exit ();
 }
 
-std::string builtModulePath () { return DERAZID_MODULE_PATH; }
+std::string builtModulePath ()
+{
+	const char* installed = std::getenv ("DERAZID_INSTALLED_MODULE");
+	return installed && *installed ? installed : DERAZID_MODULE_PATH;
+}
 
 } // namespace Steinberg

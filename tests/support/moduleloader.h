@@ -42,7 +42,8 @@ private:
 	std::string loadError;
 };
 
-// Path of the module inside the bundle that this build made.
+// Path of the module inside the bundle that this build made, or inside the
+// installed copy that DERAZID_INSTALLED_MODULE names.
 std::string builtModulePath ();
 
 } // namespace Steinberg
