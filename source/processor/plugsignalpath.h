@@ -20,6 +20,17 @@ namespace Vst {
 // Added to every input sample so that decaying feedback never turns denormal.
 constexpr double kDenormalGuard = 1e-18;
 
+// The largest float32 value. A sample beyond it (NaN, an infinity, or a
+// float64 too large for the feedback sums to stay finite) would stay in the
+// lines and the interpolators for good and silence the channel; it enters
+// as silence instead. Either sample type admits the same values.
+constexpr double kLargestInput = 3.4028234663852886e38;
+
+inline double admitted (double sample)
+{
+	return std::abs (sample) <= kLargestInput ? sample : 0.0;
+}
+
 // Frames whose LFO values are computed ahead of their other steps.
 constexpr int32 kLfoRun = 64;
 
@@ -44,8 +55,8 @@ void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*num
 			const int32 j = start + k;
 			// Both inputs are read before either output is written, so
 			// in-place buffers give the same result.
-			const double xL = static_cast<double> (inL[j]) + kDenormalGuard;
-			const double xR = static_cast<double> (inR[j]) + kDenormalGuard;
+			const double xL = admitted (static_cast<double> (inL[j])) + kDenormalGuard;
+			const double xR = admitted (static_cast<double> (inR[j])) + kDenormalGuard;
 
 			levelSmoother = smooth (levelSmoother, levelGain);
 			mixSmoother = smooth (mixSmoother, mixTarget);
