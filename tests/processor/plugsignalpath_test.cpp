@@ -526,6 +526,48 @@ TEST (SignalPath, OutputDoesNotDependOnBlockSizesBufferSharingOrSampleType)
 	}
 }
 
+TEST (SignalPath, ResentUnchangedValuesLeaveTheOutputBitForBitAlone)
+{
+	// Hosts send unchanged values again and again. Each recomputation
+	// restarts the Thru Null crossfade, which only steps past its end, so a
+	// frame that follows one runs the general frame code; the output must be
+	// that of the frames without, which run steady.
+	for (bool thruNull : {false, true})
+	{
+		PlugParamBlock busy = settings (0.6, 0.8, 0.9, 0.97, 0.9, thruNull);
+		busy.level = 0.62;
+		busy.degree = 0.4;
+		const Stereo input = noise (4000, 23, 0.9);
+		auto render = [&] (bool single, size_t blockSize, bool resend) {
+			ProcessorRig rig (48000.0, single ? kSample32 : kSample64, busy);
+			Stereo output;
+			for (size_t start = 0; start < input.size (); start += blockSize)
+			{
+				const size_t end = std::min (input.size (), start + blockSize);
+				const Stereo part {{input.left.begin () + start, input.left.begin () + end},
+				                   {input.right.begin () + start, input.right.begin () + end}};
+				if (resend)
+					setAll (rig.changes, busy);
+				const Stereo out = single ? rig.run<float> (part, blockSize)
+				                          : rig.run<double> (part, blockSize);
+				output.left.insert (output.left.end (), out.left.begin (), out.left.end ());
+				output.right.insert (output.right.end (), out.right.begin (), out.right.end ());
+			}
+			return output;
+		};
+		for (bool single : {false, true})
+		{
+			const Stereo steady = render (single, 256, false);
+			for (size_t blockSize : {1, 100})
+			{
+				const Stereo resent = render (single, blockSize, true);
+				EXPECT_EQ (resent.left, steady.left) << thruNull << single << blockSize;
+				EXPECT_EQ (resent.right, steady.right) << thruNull << single << blockSize;
+			}
+		}
+	}
+}
+
 TEST (SignalPath, WriteIndexWrapsAndTheInputLinesHoldTheGuardedInput)
 {
 	ProcessorRig rig (44100.0);
