@@ -3,12 +3,14 @@
 // the flanger, and the stored state.
 #pragma once
 
+#include "processor/delaymove.h"
 #include "processor/plugparamblock.h"
 #include "processor/statemailbox.h"
 
 #include "public.sdk/source/vst/vstaudioeffect.h"
 
 #include <memory>
+#include <optional>
 
 namespace Steinberg {
 namespace Vst {
@@ -48,8 +50,11 @@ protected:
 
 	bool allocateLines ();
 	void releaseLines ();
-	// Applies the records that setState queued, in order.
+	// Applies the setState calls that came since the last block.
 	void takeRestoredState ();
+	// updateParameters, with the folded delay move of a run of restored
+	// records in place of the move from lastDelayMs when one is given.
+	void recompute (bool reset, std::optional<DelayMove> folded);
 
 	//--- per block ---
 	// Takes the last point of each queue and recomputes after every queue.
