@@ -37,8 +37,12 @@ FUnknown* PlugProcessor::createInstance (void* /*context*/)
 
 tresult PLUGIN_API PlugProcessor::initialize (FUnknown* context)
 {
-	if (AudioEffect::initialize (context) != kResultOk)
-		return kResultFalse;
+	// A repeated initialize keeps the buses and the state of the first, as
+	// the controller keeps its parameters. The base refuses while it still
+	// holds the first call's host context; without a context it does not,
+	// and the buses already there tell instead.
+	if (AudioEffect::initialize (context) != kResultOk || !audioInputs.empty ())
+		return kResultOk;
 
 	addAudioInput (STR16 ("AudioInput"), SpeakerArr::kStereo, kMain, BusInfo::kDefaultActive);
 	addAudioOutput (STR16 ("AudioOutput"), SpeakerArr::kStereo, kMain, BusInfo::kDefaultActive);
