@@ -60,7 +60,8 @@ void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*num
 			processFrame (*this, lines, inL[j], inR[j], outL[j], outR[j], lfoLeft[k],
 			              lfoRight[k]);
 		}
-		// Within a block, nothing brings a jump or a crossfade back.
+		// Only a recomputation, which comes between blocks, starts a jump or
+		// a crossfade: the rest of the block stays steady.
 		if (k < frames)
 			processSteadyFrames (lines, inL + start + k, inR + start + k, outL + start + k,
 			                     outR + start + k, lfoLeft + k, lfoRight + k, frames - k);
