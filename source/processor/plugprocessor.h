@@ -68,6 +68,10 @@ protected:
 	// The flanger over one block; channels 0 and 1 of both buses.
 	template <typename Sample>
 	void processAudio (Sample** inputs, Sample** outputs, int32 numChannels, int32 numSamples);
+	// The frames of a block; admitEach when some input sample must not
+	// enter as it is.
+	template <bool admitEach, typename Sample>
+	void runFrames (Sample** inputs, Sample** outputs, int32 numSamples);
 
 	struct Lines
 	{
@@ -83,10 +87,10 @@ protected:
 	bool isSteady () const;
 	// One frame, on the processor's own fields (State is PlugProcessor) or
 	// on a SteadyState.
-	template <typename State, typename Sample>
+	template <bool admitEach, typename State, typename Sample>
 	static void processFrame (State& s, const Lines& lines, Sample inL, Sample inR, Sample& outL,
 	                          Sample& outR, double lfoLeft, double lfoRight);
-	template <typename Sample>
+	template <bool admitEach, typename Sample>
 	void processSteadyFrames (const Lines& lines, const Sample* inL, const Sample* inR,
 	                          Sample* outL, Sample* outR, const double* lfoLeft,
 	                          const double* lfoRight, int32 frames);

@@ -7,6 +7,7 @@
 // Included only where processAudio is instantiated.
 #pragma once
 
+#include "processor/admission.h"
 #include "processor/delayread.h"
 #include "processor/lfocounter.h"
 #include "processor/plugprocessor.h"
@@ -21,23 +22,21 @@ namespace Vst {
 // Added to every input sample so that decaying feedback never turns denormal.
 constexpr double kDenormalGuard = 1e-18;
 
-// The largest float32 value. A sample beyond it (NaN, an infinity, or a
-// float64 too large for the feedback sums to stay finite) would stay in the
-// lines and the interpolators for good and silence the channel; it enters
-// as silence instead. Either sample type admits the same values.
-constexpr double kLargestInput = 3.4028234663852886e38;
-
-inline double admitted (double sample)
-{
-	return std::abs (sample) <= kLargestInput ? sample : 0.0;
-}
-
 // Frames whose LFO values are computed ahead of their other steps.
 constexpr int32 kLfoRun = 64;
 
 template <typename Sample>
 void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*numChannels*/,
                                   int32 numSamples)
+{
+	if (allAdmitted (inputs[0], numSamples) && allAdmitted (inputs[1], numSamples))
+		runFrames<false> (inputs, outputs, numSamples);
+	else
+		runFrames<true> (inputs, outputs, numSamples);
+}
+
+template <bool admitEach, typename Sample>
+void PlugProcessor::runFrames (Sample** inputs, Sample** outputs, int32 numSamples)
 {
 	const Sample* inL = inputs[0];
 	const Sample* inR = inputs[1];
@@ -57,14 +56,15 @@ void PlugProcessor::processAudio (Sample** inputs, Sample** outputs, int32 /*num
 		for (; k < frames && !isSteady (); ++k)
 		{
 			const int32 j = start + k;
-			processFrame (*this, lines, inL[j], inR[j], outL[j], outR[j], lfoLeft[k],
-			              lfoRight[k]);
+			processFrame<admitEach> (*this, lines, inL[j], inR[j], outL[j], outR[j], lfoLeft[k],
+			                         lfoRight[k]);
 		}
 		// Only a recomputation, which comes between blocks, starts a jump or
 		// a crossfade: the rest of the block stays steady.
 		if (k < frames)
-			processSteadyFrames (lines, inL + start + k, inR + start + k, outL + start + k,
-			                     outR + start + k, lfoLeft + k, lfoRight + k, frames - k);
+			processSteadyFrames<admitEach> (lines, inL + start + k, inR + start + k,
+			                                outL + start + k, outR + start + k, lfoLeft + k,
+			                                lfoRight + k, frames - k);
 	}
 }
 
@@ -73,7 +73,7 @@ inline bool PlugProcessor::isSteady () const
 	return !jumpPending && !fadingIn && !thruRampActive;
 }
 
-template <typename Sample>
+template <bool admitEach, typename Sample>
 inline void PlugProcessor::processSteadyFrames (const Lines& lines, const Sample* inL,
                                                 const Sample* inR, Sample* outL, Sample* outR,
                                                 const double* lfoLeft, const double* lfoRight,
@@ -81,19 +81,21 @@ inline void PlugProcessor::processSteadyFrames (const Lines& lines, const Sample
 {
 	SteadyState steady (*this);
 	for (int32 k = 0; k < frames; ++k)
-		processFrame (steady, lines, inL[k], inR[k], outL[k], outR[k], lfoLeft[k], lfoRight[k]);
+		processFrame<admitEach> (steady, lines, inL[k], inR[k], outL[k], outR[k], lfoLeft[k],
+		                         lfoRight[k]);
 	steady.writeBack (*this);
 }
 
 // Both input samples arrive before either output is written, so in-place
-// buffers give the same result.
-template <typename State, typename Sample>
+// buffers give the same result. Unless admitEach, the block's samples are
+// known to be admitted as they are.
+template <bool admitEach, typename State, typename Sample>
 inline void PlugProcessor::processFrame (State& s, const Lines& lines, Sample inL, Sample inR,
                                          Sample& outL, Sample& outR, double lfoLeft,
                                          double lfoRight)
 {
-	const double xL = admitted (static_cast<double> (inL)) + kDenormalGuard;
-	const double xR = admitted (static_cast<double> (inR)) + kDenormalGuard;
+	const double xL = (admitEach ? admitted (inL) : static_cast<double> (inL)) + kDenormalGuard;
+	const double xR = (admitEach ? admitted (inR) : static_cast<double> (inR)) + kDenormalGuard;
 
 	s.levelSmoother = smooth (s, s.levelSmoother, s.levelGain);
 	s.mixSmoother = smooth (s, s.mixSmoother, s.mixTarget);

@@ -3,6 +3,8 @@
 // flanger as 0.0, and everything after it sounds as if 0.0 had come.
 #include "processorrig.h"
 
+#include "processor/admission.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -92,4 +94,44 @@ TEST (NonFiniteInput, TheLargestFloat32StillEntersUnchanged)
 	EXPECT_NE (loud.right[1700], silenced.right[1700]);
 	for (size_t i = 0; i < loud.size (); ++i)
 		ASSERT_TRUE (std::isfinite (loud.left[i]) && std::isfinite (loud.right[i])) << i;
+}
+
+TEST (NonFiniteInput, TheBlockCheckAgreesWithTheSampleCheckAtEveryPlace)
+{
+	// A block found clean skips the test per sample, so the block check
+	// must find every sample that test would replace, wherever it sits.
+	const double largestDouble = std::numeric_limits<double>::max ();
+	const double edges[] = {0.0,
+	                        -0.0,
+	                        std::numeric_limits<double>::denorm_min (),
+	                        -1.0,
+	                        kLargestFloat,
+	                        -kLargestFloat,
+	                        std::nextafter (kLargestFloat, kInf),
+	                        -std::nextafter (kLargestFloat, kInf),
+	                        largestDouble,
+	                        -largestDouble,
+	                        kInf,
+	                        -kInf,
+	                        kNaN,
+	                        -kNaN};
+	for (double edge : edges)
+	{
+		const bool expected = std::abs (edge) <= kLargestInput;
+		for (int32 place = 0; place < 37; ++place)
+		{
+			std::vector<double> wide (37, 0.25);
+			wide[place] = edge;
+			EXPECT_EQ (allAdmitted (wide.data (), 37), expected) << edge << " " << place;
+			// float32 carries each edge but the float64-only ones, which it
+			// cannot hold.
+			if (std::abs (edge) <= kLargestFloat || std::isinf (edge) || std::isnan (edge))
+			{
+				std::vector<float> narrow (37, 0.25f);
+				narrow[place] = static_cast<float> (edge);
+				EXPECT_EQ (allAdmitted (narrow.data (), 37), expected) << edge << " " << place;
+			}
+		}
+	}
+	EXPECT_TRUE (allAdmitted (static_cast<const float*> (nullptr), 0));
 }
