@@ -173,6 +173,7 @@ TEST (RestoredState, AMillionRestoresWithoutABlockTakeNoMoreMemory)
 	ProcessorRef processor;
 	ASSERT_EQ (processor->initialize (nullptr), kResultOk);
 	ASSERT_EQ (processor->setActive (true), kResultOk);
+	processor->jumpPending = false; // the one that the first activation starts
 
 	// Reused streams, so that only the processor could allocate.
 	PlugParamBlock near = PlugProcessor::kBuiltInDefaults;
@@ -201,6 +202,8 @@ TEST (RestoredState, AMillionRestoresWithoutABlockTakeNoMoreMemory)
 	EXPECT_EQ (bytesOf (*out), recordOf (far));
 	ProcessData noAudio {};
 	processor->process (noAudio);
+	// A million calls folded into one run still move the delay by more
+	// than 3 ms now and then: the jump is there.
 	EXPECT_EQ (processor->params.delay, 0.95);
 	EXPECT_TRUE (processor->jumpPending);
 	processor->setActive (false);
