@@ -1,8 +1,11 @@
 // Cost of one block through the processor, reported per stereo frame
 // (frame_time), at 48 kHz: the flanger with fixed parameters and with a
 // change of every continuous parameter in each block, and the bypass and
-// silence paths. Each figure is the median of several repetitions.
+// silence paths; beside them the same per-frame work as a plain direct loop
+// (direct_loop), the yardstick for the flanger's net time (its time less
+// that of its bypass). Each figure is the median of several repetitions.
 #include "audioblock.h"
+#include "directflanger.h"
 #include "hostparameterchanges.h"
 
 #include "common/plugparamids.h"
@@ -25,6 +28,24 @@ enum class Path
 	silence,
 };
 
+void reportFrameTime (benchmark::State& state, int32 frames)
+{
+	state.counters["frame_time"] =
+	    benchmark::Counter (static_cast<double> (frames),
+	                        benchmark::Counter::kIsIterationInvariantRate |
+	                            benchmark::Counter::kInvert);
+}
+
+template <typename Sample>
+void fillNoise (StereoBlock<Sample>& block)
+{
+	std::mt19937 random (1);
+	std::uniform_real_distribution<double> noise (-0.5, 0.5);
+	for (auto& channel : block.in)
+		for (auto& sample : channel)
+			sample = static_cast<Sample> (noise (random));
+}
+
 template <typename Sample>
 void processBlocks (benchmark::State& state, Path path)
 {
@@ -36,11 +57,7 @@ void processBlocks (benchmark::State& state, Path path)
 	processor->setActive (true);
 
 	StereoBlock<Sample> block (frames);
-	std::mt19937 random (1);
-	std::uniform_real_distribution<double> noise (-0.5, 0.5);
-	for (auto& channel : block.in)
-		for (auto& sample : channel)
-			sample = static_cast<Sample> (noise (random));
+	fillNoise (block);
 	if (path == Path::silence)
 		block.inputBus.silenceFlags = 3;
 
@@ -66,14 +83,30 @@ void processBlocks (benchmark::State& state, Path path)
 		benchmark::DoNotOptimize (block.out[1].data ());
 		benchmark::ClobberMemory ();
 	}
-	state.counters["frame_time"] =
-	    benchmark::Counter (static_cast<double> (frames),
-	                        benchmark::Counter::kIsIterationInvariantRate |
-	                            benchmark::Counter::kInvert);
+	reportFrameTime (state, frames);
 
 	processor->setActive (false);
 	processor->terminate ();
 	processor->release ();
+}
+
+// The yardstick, on the same blocks.
+template <typename Sample>
+void directLoop (benchmark::State& state)
+{
+	const auto frames = static_cast<int32> (state.range (0));
+	DirectFlanger flanger (48000.0);
+	StereoBlock<Sample> block (frames);
+	fillNoise (block);
+	for (auto _ : state)
+	{
+		flanger.process (block.input (0), block.input (1), block.output (0), block.output (1),
+		                 frames);
+		benchmark::DoNotOptimize (block.out[0].data ());
+		benchmark::DoNotOptimize (block.out[1].data ());
+		benchmark::ClobberMemory ();
+	}
+	reportFrameTime (state, frames);
 }
 
 void process32 (benchmark::State& state, Path path) { processBlocks<float> (state, path); }
@@ -95,5 +128,7 @@ BENCHMARK_CAPTURE (process32, bypass, Path::bypass)->Apply (blockSizes);
 BENCHMARK_CAPTURE (process64, bypass, Path::bypass)->Apply (blockSizes);
 BENCHMARK_CAPTURE (process32, silence, Path::silence)->Apply (blockSizes);
 BENCHMARK_CAPTURE (process64, silence, Path::silence)->Apply (blockSizes);
+BENCHMARK_TEMPLATE (directLoop, float)->Name ("direct32/direct_loop")->Apply (blockSizes);
+BENCHMARK_TEMPLATE (directLoop, double)->Name ("direct64/direct_loop")->Apply (blockSizes);
 
 BENCHMARK_MAIN ();

@@ -1,6 +1,7 @@
 #include "processor/plugprocessor.h"
 
 #include "factory/plugids.h"
+#include "processor/signalvalues.h"
 
 #include "pluginterfaces/vst/vstspeaker.h"
 
@@ -21,34 +22,6 @@ bool isTwoSpeakerArrangement (SpeakerArrangement arrangement)
 	return arrangement != 0 && SpeakerArr::getChannelCount (arrangement) == 2;
 }
 
-// The signal values are derived from a normalized value limited to 0..1; a
-// NaN (from a damaged record or a faulty host) counts as the built-in
-// default. The stored value itself is kept as it came.
-double limitNormalized (double value, double fallback)
-{
-	if (std::isnan (value))
-		return fallback;
-	if (value < 0.0)
-		return 0.0;
-	if (value > 1.0)
-		return 1.0;
-	return value;
-}
-
-PlugParamBlock signalValuesOf (const PlugParamBlock& stored)
-{
-	const PlugParamBlock& fallback = PlugProcessor::kBuiltInDefaults;
-	PlugParamBlock limited = stored;
-	limited.level = limitNormalized (stored.level, fallback.level);
-	limited.delay = limitNormalized (stored.delay, fallback.delay);
-	limited.depth = limitNormalized (stored.depth, fallback.depth);
-	limited.degree = limitNormalized (stored.degree, fallback.degree);
-	limited.rate = limitNormalized (stored.rate, fallback.rate);
-	limited.feedback = limitNormalized (stored.feedback, fallback.feedback);
-	limited.mix = limitNormalized (stored.mix, fallback.mix);
-	return limited;
-}
-
 } // namespace
 
 constexpr PlugParamBlock PlugProcessor::kBuiltInDefaults;
@@ -64,8 +37,12 @@ FUnknown* PlugProcessor::createInstance (void* /*context*/)
 
 tresult PLUGIN_API PlugProcessor::initialize (FUnknown* context)
 {
-	if (AudioEffect::initialize (context) != kResultOk)
-		return kResultFalse;
+	// A repeated initialize keeps the buses and the state of the first, as
+	// the controller keeps its parameters. The base refuses while it still
+	// holds the first call's host context; without a context it does not,
+	// and the buses already there tell instead.
+	if (AudioEffect::initialize (context) != kResultOk || !audioInputs.empty ())
+		return kResultOk;
 
 	addAudioInput (STR16 ("AudioInput"), SpeakerArr::kStereo, kMain, BusInfo::kDefaultActive);
 	addAudioOutput (STR16 ("AudioOutput"), SpeakerArr::kStereo, kMain, BusInfo::kDefaultActive);
@@ -131,10 +108,17 @@ void PlugProcessor::releaseLines ()
 
 void PlugProcessor::takeRestoredState ()
 {
-	mailbox.take ([this] (const StateMailbox::Delivery& delivery) {
-		if (delivery.readOk)
-			params = delivery.block;
+	mailbox.take ([this] (const RestoredRun& run) {
+		for (int32 failure = 0; failure < run.leadingFailures; ++failure)
+			updateParameters (false);
+		if (!run.hasRecord)
+			return;
+		params = run.first;
 		updateParameters (false);
+		if (!run.hasLaterCalls)
+			return;
+		params = run.last;
+		recompute (false, run.laterMoves);
 	});
 }
 
@@ -185,16 +169,20 @@ tresult PLUGIN_API PlugProcessor::setActive (TBool state)
 
 void PlugProcessor::updateParameters (bool reset)
 {
+	recompute (reset, {});
+}
+
+void PlugProcessor::recompute (bool reset, std::optional<DelayMove> folded)
+{
 	const PlugParamBlock p = signalValuesOf (params);
 
-	delayMs = p.delay * 7.5 + 0.5;
-	if (std::abs (lastDelayMs - delayMs) > 3.0)
-	{
+	delayMs = delayMsOf (p);
+	const DelayMove move = folded ? *folded : DelayMove::between (lastDelayMs, delayMs);
+	if (move.jump)
 		jumpPending = true;
-	}
-	else
+	if (move.adopt)
 	{
-		centreDelayMs = delayMs;
+		centreDelayMs = move.centreMs;
 		baseDelayTarget = centreDelayMs * samplesPerMs;
 	}
 	lastDelayMs = delayMs;
@@ -230,8 +218,7 @@ tresult PLUGIN_API PlugProcessor::setState (IBStream* state)
 {
 	PlugParamBlock restored = kBuiltInDefaults;
 	const tresult result = restored.read (state);
-	if (!mailbox.post (restored, result == kResultOk))
-		return kOutOfMemory;
+	mailbox.post (restored, result == kResultOk);
 	return result;
 }
 

@@ -3,12 +3,14 @@
 // the flanger, and the stored state.
 #pragma once
 
+#include "processor/delaymove.h"
 #include "processor/plugparamblock.h"
 #include "processor/statemailbox.h"
 
 #include "public.sdk/source/vst/vstaudioeffect.h"
 
 #include <memory>
+#include <optional>
 
 namespace Steinberg {
 namespace Vst {
@@ -48,8 +50,11 @@ protected:
 
 	bool allocateLines ();
 	void releaseLines ();
-	// Applies the records that setState queued, in order.
+	// Applies the setState calls that came since the last block.
 	void takeRestoredState ();
+	// updateParameters, with the folded delay move of a run of restored
+	// records in place of the move from lastDelayMs when one is given.
+	void recompute (bool reset, std::optional<DelayMove> folded);
 
 	//--- per block ---
 	// Takes the last point of each queue and recomputes after every queue.
@@ -63,7 +68,34 @@ protected:
 	// The flanger over one block; channels 0 and 1 of both buses.
 	template <typename Sample>
 	void processAudio (Sample** inputs, Sample** outputs, int32 numChannels, int32 numSamples);
-	double smooth (double state, double target) const;
+	// The frames of a block; admitEach when some input sample must not
+	// enter as it is.
+	template <bool admitEach, typename Sample>
+	void runFrames (Sample** inputs, Sample** outputs, int32 numSamples);
+
+	struct Lines
+	{
+		double* inputL;
+		double* inputR;
+		double* feedbackL;
+		double* feedbackR;
+	};
+	// The signal state of steady frames, held in locals; see steadystate.h.
+	struct SteadyState;
+	// No delay jump and no Thru Null crossfade is under way, so a frame
+	// changes no setting of the signal path.
+	bool isSteady () const;
+	// One frame, on the processor's own fields (State is PlugProcessor) or
+	// on a SteadyState.
+	template <bool admitEach, typename State, typename Sample>
+	static void processFrame (State& s, const Lines& lines, Sample inL, Sample inR, Sample& outL,
+	                          Sample& outR, double lfoLeft, double lfoRight);
+	template <bool admitEach, typename Sample>
+	void processSteadyFrames (const Lines& lines, const Sample* inL, const Sample* inR,
+	                          Sample* outL, Sample* outR, const double* lfoLeft,
+	                          const double* lfoRight, int32 frames);
+	template <typename State>
+	static double smooth (const State& s, double state, double target);
 	// The mute that covers a large delay change; answers the frame's
 	// effective write gain.
 	double stepDelayJump ();
@@ -73,9 +105,10 @@ protected:
 	// Left and right LFO values of the next frames.
 	void runLfo (double* left, double* right, int32 frames);
 	// One channel's modulated delay, taps, output and line writes.
-	double flangeChannel (double lfo, double x, double m, double referenceDelay,
-	                      double& smoothedDelay, double* feedbackLine, double& feedbackInterp,
-	                      double* inputLine, double& inputInterp);
+	template <typename State>
+	static double flangeChannel (State& s, double lfo, double x, double m, double referenceDelay,
+	                             double& smoothedDelay, double* feedbackLine,
+	                             double& feedbackInterp, double* inputLine, double& inputInterp);
 
 	PlugParamBlock params = kBuiltInDefaults;
 	double sampleRate = 44100.0;

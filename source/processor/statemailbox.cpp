@@ -1,7 +1,5 @@
 #include "processor/statemailbox.h"
 
-#include <new>
-
 namespace Steinberg {
 namespace Vst {
 
@@ -11,64 +9,24 @@ StateMailbox::StateMailbox (const PlugParamBlock& initial) : lastGoodBlock (init
 		slot = {initial, 0};
 }
 
-StateMailbox::~StateMailbox ()
+void StateMailbox::post (const PlugParamBlock& block, bool readOk)
 {
-	deleteChain (inbox.exchange (nullptr));
-	deleteChain (returned.exchange (nullptr));
-	deleteChain (pool);
-}
-
-void StateMailbox::deleteChain (Delivery* chain)
-{
-	while (chain)
-	{
-		Delivery* next = chain->next;
-		delete chain;
-		chain = next;
-	}
-}
-
-StateMailbox::Delivery* StateMailbox::newDelivery ()
-{
-	if (!pool)
-		pool = returned.exchange (nullptr, std::memory_order_acquire);
-	if (pool)
-	{
-		Delivery* delivery = pool;
-		pool = pool->next;
-		return delivery;
-	}
-	return new (std::nothrow) Delivery;
-}
-
-void StateMailbox::giveBack (Delivery* first, Delivery* last)
-{
-	last->next = returned.load (std::memory_order_relaxed);
-	while (!returned.compare_exchange_weak (last->next, first, std::memory_order_release,
-	                                        std::memory_order_relaxed))
-	{
-	}
-}
-
-bool StateMailbox::post (const PlugParamBlock& block, bool readOk)
-{
-	Delivery* delivery = newDelivery ();
-	if (!delivery)
-		return false;
-	delivery->block = block;
-	delivery->readOk = readOk;
-	delivery->generation = ++postedGeneration;
+	// Takes the run in the middle back, leaving an empty slot there that
+	// the audio side will not take. Unless the audio side has taken it, the
+	// run is still unseen and this call adds to it.
+	const uint8_t previous = middleRun.exchange (controlRun, std::memory_order_acq_rel);
+	controlRun = previous & kIndexMask;
+	RestoredRun& run = runs[controlRun];
+	if (!(previous & kFresh))
+		run = RestoredRun {};
+	run.add (block, readOk);
+	run.generation = ++postedGeneration;
 	if (readOk)
 	{
-		lastGoodGeneration = delivery->generation;
+		lastGoodGeneration = run.generation;
 		lastGoodBlock = block;
 	}
-	delivery->next = inbox.load (std::memory_order_relaxed);
-	while (!inbox.compare_exchange_weak (delivery->next, delivery, std::memory_order_release,
-	                                     std::memory_order_relaxed))
-	{
-	}
-	return true;
+	controlRun = middleRun.exchange (controlRun | kFresh, std::memory_order_acq_rel) & kIndexMask;
 }
 
 void StateMailbox::publish (const PlugParamBlock& block)

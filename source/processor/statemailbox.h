@@ -1,15 +1,20 @@
 // Carries parameter records between the host's control thread (setState,
-// getState) and its audio thread (process) without a lock, and without any
-// allocation or waiting on the audio side.
+// getState) and its audio thread (process) without a lock, without waiting
+// and without any allocation on either side: all of it lives in this object.
 //
-// Inbound, every restored record is queued in order; the audio thread takes
-// the whole queue at the start of a block, so a run of setState calls is
-// applied exactly as if each had run on its own. Outbound, the audio thread
-// publishes its current record after each block; getState answers the newest
-// record, which is a restored one still waiting in the queue if there is one.
+// Inbound, the calls of setState that the audio side has not taken yet form
+// one RestoredRun, which folds every further call in, exactly, in a fixed
+// size. Each call takes that run back from the audio side if it is still
+// unseen, adds itself and hands it over again; the audio side takes the run
+// at the start of a block and applies it as a whole, so records restored in
+// a row act exactly as if each had been applied on its own. Outbound, the
+// audio side publishes its current record after each block; getState
+// answers the newest record, which is a restored one still waiting if there
+// is one.
 #pragma once
 
 #include "processor/plugparamblock.h"
+#include "processor/restoredrun.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,29 +25,20 @@ namespace Vst {
 class StateMailbox
 {
 public:
-	struct Delivery
-	{
-		PlugParamBlock block;
-		bool readOk;
-		uint64_t generation;
-		Delivery* next;
-	};
-
 	explicit StateMailbox (const PlugParamBlock& initial);
-	~StateMailbox ();
 
 	StateMailbox (const StateMailbox&) = delete;
 	StateMailbox& operator= (const StateMailbox&) = delete;
 
 	//--- control thread ---
-	// Queues the outcome of one setState read: the record when readOk, else
-	// only the request to recompute. Returns false when no memory was left.
-	bool post (const PlugParamBlock& block, bool readOk);
+	// Hands over the outcome of one setState read: the record when readOk,
+	// else only the request to recompute.
+	void post (const PlugParamBlock& block, bool readOk);
 	// The record that getState must write.
 	PlugParamBlock current ();
 
 	//--- audio thread (or the control thread while no block runs) ---
-	// Calls apply (delivery) for every queued delivery, oldest first.
+	// Calls apply (run) when a run of setState calls waits.
 	template <typename Apply>
 	void take (Apply&& apply);
 	// Makes the record the audio side holds visible to current ().
@@ -55,20 +51,17 @@ private:
 		uint64_t generation;
 	};
 
-	Delivery* newDelivery ();
-	static void deleteChain (Delivery* chain);
-	void giveBack (Delivery* first, Delivery* last);
-
-	// Queue of deliveries, newest first (a lock-free stack).
-	std::atomic<Delivery*> inbox {nullptr};
-	// Deliveries the audio side is done with, for reuse by the control side.
-	std::atomic<Delivery*> returned {nullptr};
-	Delivery* pool = nullptr;
-
-	// Triple buffer of the published record: the writer and the reader each
-	// own one slot and swap it with the middle one.
+	// Both directions are triple buffers: each side owns one slot and swaps
+	// it with the one in the middle; kFresh marks a middle slot that the
+	// other side has not taken yet.
 	static constexpr uint8_t kFresh = 4;
 	static constexpr uint8_t kIndexMask = 3;
+
+	RestoredRun runs[3];
+	std::atomic<uint8_t> middleRun {1};
+	uint8_t controlRun = 0;
+	uint8_t audioRun = 2;
+
 	Snapshot slots[3];
 	std::atomic<uint8_t> middle {1};
 	uint8_t writerSlot = 0;
@@ -83,25 +76,18 @@ private:
 template <typename Apply>
 void StateMailbox::take (Apply&& apply)
 {
-	Delivery* newestFirst = inbox.exchange (nullptr, std::memory_order_acquire);
-	if (!newestFirst)
+	if (!(middleRun.load (std::memory_order_relaxed) & kFresh))
 		return;
-
-	Delivery* oldestFirst = nullptr;
-	Delivery* last = newestFirst;
-	while (newestFirst)
-	{
-		Delivery* next = newestFirst->next;
-		newestFirst->next = oldestFirst;
-		oldestFirst = newestFirst;
-		newestFirst = next;
-	}
-	for (Delivery* delivery = oldestFirst; delivery; delivery = delivery->next)
-	{
-		apply (*delivery);
-		takenGeneration = delivery->generation;
-	}
-	giveBack (oldestFirst, last);
+	const uint8_t taken = middleRun.exchange (audioRun, std::memory_order_acq_rel);
+	audioRun = taken & kIndexMask;
+	// The control side may have taken the run back in the meantime, to add
+	// to it; then this slot holds nothing, and the run comes with a later
+	// block.
+	if (!(taken & kFresh))
+		return;
+	const RestoredRun& run = runs[audioRun];
+	apply (run);
+	takenGeneration = run.generation;
 }
 
 } // namespace Vst

@@ -157,3 +157,46 @@ TEST (StateExchange, RestoredRecordsApplyInOrderWhenTakenTogether)
 	processor->setActive (false);
 	processor->terminate ();
 }
+
+TEST (StateExchange, RestoredRecordsArriveInTheirOrderWhileBlocksRun)
+{
+	ProcessorRef processor;
+	ASSERT_EQ (processor->initialize (nullptr), kResultOk);
+	ASSERT_EQ (processor->setActive (true), kResultOk);
+
+	// Each record restores a larger value than the one before, so a block
+	// that saw an older record after a newer one would see a value fall.
+	constexpr int kRecords = 20000;
+	processor->setState (streamOf (recordOf (uniformBlock (0.0, false))));
+	ProcessData empty {};
+	processor->process (empty);
+	std::atomic<bool> stop {false};
+	std::atomic<int> fallingValues {0};
+	std::thread audio ([&] {
+		StereoBlock<double> block (32);
+		double seen = -1.0;
+		while (!stop.load ())
+		{
+			processor->process (block.data);
+			const double value = processor->params.level;
+			if (value < seen)
+				++fallingValues;
+			seen = value;
+		}
+	});
+	for (int record = 0; record < kRecords; ++record)
+	{
+		const double value = record / double (kRecords);
+		processor->setState (streamOf (recordOf (uniformBlock (value, false))));
+		if (record % 7 == 0) // a failed read now and then
+			processor->setState (streamOf (Bytes (3, 0)));
+	}
+	stop = true;
+	audio.join ();
+	EXPECT_EQ (fallingValues.load (), 0);
+
+	processor->process (empty);
+	EXPECT_EQ (processor->params.level, (kRecords - 1) / double (kRecords));
+	processor->setActive (false);
+	processor->terminate ();
+}

@@ -88,6 +88,11 @@ TEST (ProcessorAllocation, ProcessAllocatesNothingOnAnyPath)
 	bypassOff.set (kBypassId, 0.0);
 	HostParameterChanges farDelay;
 	farDelay.set (kDelayId, 1.0);
+	PlugParamBlock far = PlugProcessor::kBuiltInDefaults;
+	far.delay = 1.0;
+	const IPtr<MemoryStream> records[] = {streamOf (recordOf (PlugProcessor::kBuiltInDefaults)),
+	                                      streamOf (recordOf (far))};
+	const IPtr<MemoryStream> cut = streamOf (Bytes (71, 0));
 
 	auto run = [&] (ProcessData& data, HostParameterChanges* changes) {
 		data.inputParameterChanges = changes;
@@ -114,6 +119,17 @@ TEST (ProcessorAllocation, ProcessAllocatesNothingOnAnyPath)
 		rig->setState (streamOf (recordOf (PlugProcessor::kBuiltInDefaults)));
 		rig->setState (streamOf (Bytes (10, 0)));
 		EXPECT_EQ (run (twice.data, &automation), 0u);
+
+		// However many wait, neither side allocates for them.
+		AllocationProbe::Counter restoring;
+		for (int call = 0; call < 1000; ++call)
+		{
+			IBStream* stream = call % 3 == 2 ? cut.get () : records[call % 2].get ();
+			stream->seek (0, IBStream::kIBSeekSet, nullptr);
+			rig->setState (stream);
+		}
+		EXPECT_EQ (restoring.stop (), 0u);
+		EXPECT_EQ (run (single.data, nullptr), 0u);
 	}
 
 	// Without lines the audio is copied through, still without allocating.

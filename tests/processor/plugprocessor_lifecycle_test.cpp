@@ -288,16 +288,45 @@ TEST_F (ProcessorTest, UnusableSampleRatesAreRefused)
 	EXPECT_EQ (processor->bufferLength, 2);
 }
 
-TEST_F (ProcessorTest, NamesItsControllerAndRefusesASecondInitialize)
+TEST_F (ProcessorTest, ASecondInitializeKeepsTheFirstAndAddsNoBus)
+{
+	auto expectOneBusPair = [&] (const char* when) {
+		EXPECT_EQ (processor->getBusCount (kAudio, kInput), 1) << when;
+		EXPECT_EQ (processor->getBusCount (kAudio, kOutput), 1) << when;
+	};
+	// Without a context the base does not refuse; with one it does.
+	EXPECT_EQ (processor->initialize (nullptr), kResultOk);
+	expectOneBusPair ("twice without a context");
+	EXPECT_EQ (processor->initialize (&host), kResultOk);
+	expectOneBusPair ("then with one");
+	EXPECT_EQ (processor->initialize (nullptr), kResultOk);
+	EXPECT_EQ (processor->initialize (&host), kResultOk);
+	expectOneBusPair ("while the context is held");
+
+	// Nor does it touch what an activation made, under a running block.
+	activateAt (48000.0);
+	processor->params.mix = 0.2;
+	EXPECT_EQ (processor->initialize (nullptr), kResultOk);
+	EXPECT_TRUE (processor->hasLines ());
+	EXPECT_EQ (processor->bufferLength, 1034);
+	EXPECT_EQ (processor->params.mix, 0.2);
+
+	// After terminate, initialize starts afresh.
+	processor->setActive (false);
+	processor->terminate ();
+	EXPECT_EQ (processor->getBusCount (kAudio, kInput), 0);
+	ASSERT_EQ (processor->initialize (nullptr), kResultOk);
+	expectOneBusPair ("after terminate");
+}
+
+TEST_F (ProcessorTest, NamesItsControllerAndDeclaresOneStereoBusPair)
 {
 	TUID cid {};
 	ASSERT_EQ (processor->getControllerClassId (cid), kResultTrue);
 	EXPECT_EQ (FUID::fromTUID (cid), kControllerUID);
 
-	EXPECT_EQ (processor->initialize (nullptr), kResultOk); // a null context is not held
 	processor->terminate ();
 	ASSERT_EQ (processor->initialize (&host), kResultOk);
-	EXPECT_EQ (processor->initialize (nullptr), kResultFalse);
 	EXPECT_EQ (processor->getBusCount (kAudio, kInput), 1);
 	EXPECT_EQ (processor->getBusCount (kAudio, kOutput), 1);
 

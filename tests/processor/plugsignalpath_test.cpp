@@ -16,6 +16,8 @@ using namespace Steinberg::Vst;
 
 namespace {
 
+const double kPi = 3.141592653589793;
+
 PlugParamBlock settings (double delay, double depth, double rate, double feedback, double mix,
                          bool thruNull = false)
 {
@@ -267,6 +269,11 @@ TEST (SignalPath, LargeDelayMoveMutesHoldsAndReturnsAtTheNewCentre)
 				// lines with silence.
 				for (int32 slot = 0; slot < rig->bufferLength; ++slot)
 					ASSERT_EQ (rig->feedbackLineL[slot] + rig->feedbackLineR[slot], 0.0);
+				// Both delays start again where the LFO holds them, the
+				// right one with its stereo offset (Degree 45), so neither
+				// glides there during the fade-in.
+				EXPECT_NEAR (rig->smoothedDelayL, 8.0 * 44.1, 1e-9);
+				EXPECT_NEAR (rig->smoothedDelayR, (8.0 + 4.24 * std::sin (kPi / 4.0)) * 44.1, 1e-9);
 			}
 			wetInHold = std::max (wetInHold, std::abs (out - rig->dryGain * x));
 			EXPECT_EQ (rig->centreDelayMs, rig->jumpPending ? 0.333333 * 7.5 + 0.5 : 8.0);
@@ -289,22 +296,30 @@ TEST (SignalPath, LargeDelayMoveMutesHoldsAndReturnsAtTheNewCentre)
 	EXPECT_LT (wetInHold, 1e-12);
 	EXPECT_EQ (rig->baseDelayTarget, 8.0 * rig->samplesPerMs);
 
-	// Back at 8 ms (352.8 frames): an impulse returns 353 frames later.
+	// Back at 8 ms (352.8 frames): an impulse returns 353 frames later on
+	// the left, and on the right after 8 ms plus the sweep of 4.24 ms at
+	// 45 degrees (485.02 frames).
 	for (int n = 0; n < 1000; ++n)
 		frame (rig, 0.0, 0.0);
-	size_t loudest = 0;
-	double peak = 0.0;
+	size_t loudest[2] = {0, 0};
+	double peak[2] = {0.0, 0.0};
 	for (size_t n = 0; n < 600; ++n)
 	{
-		const double out = frame (rig, n == 0 ? 1.0 : 0.0, 0.0).first;
-		if (n > 0 && std::abs (out) > peak)
+		const auto out = frame (rig, n == 0 ? 1.0 : 0.0, n == 0 ? 1.0 : 0.0);
+		for (int channel = 0; channel < 2; ++channel)
 		{
-			peak = std::abs (out);
-			loudest = n;
+			const double sample = std::abs (channel == 0 ? out.first : out.second);
+			if (n > 0 && sample > peak[channel])
+			{
+				peak[channel] = sample;
+				loudest[channel] = n;
+			}
 		}
 	}
-	EXPECT_EQ (loudest, 353u);
-	EXPECT_GT (peak, 0.4);
+	EXPECT_EQ (loudest[0], 353u);
+	EXPECT_EQ (loudest[1], 485u);
+	EXPECT_GT (peak[0], 0.4);
+	EXPECT_GT (peak[1], 0.4);
 }
 
 TEST (SignalPath, SecondLargeMoveDuringTheFadeInFadesOutFromTheCurrentGain)
@@ -474,33 +489,81 @@ TEST (SignalPath, RateZeroHoldsTheLfoAtPhaseZero)
 
 TEST (SignalPath, OutputDoesNotDependOnBlockSizesBufferSharingOrSampleType)
 {
-	const PlugParamBlock busy = settings (0.7, 0.9, 0.9, 0.95, 0.8, true);
-	const Stereo input = noise (3 * 4096 + 123, 17, 0.9);
-	auto render = [&] (size_t blockSize, bool inPlace, bool single) {
-		ProcessorRig rig (96000.0, single ? kSample32 : kSample64);
-		setAll (rig.changes, busy);
-		return single ? rig.run<float> (input, blockSize, inPlace)
-		              : rig.run<double> (input, blockSize, inPlace);
-	};
-	const Stereo reference = render (256, false, false);
-	for (size_t blockSize : {1, 7, 4096})
+	// At 0 dB the level rounds to exactly 1.0f, which would hide a float32
+	// path that rounds before the level multiply; hence the other levels.
+	for (double level : {0.75, 0.6, 0.93})
 	{
-		const Stereo other = render (blockSize, false, false);
-		EXPECT_EQ (other.left, reference.left) << blockSize;
-		EXPECT_EQ (other.right, reference.right) << blockSize;
-	}
-	const Stereo inPlace = render (256, true, false);
-	EXPECT_EQ (inPlace.left, reference.left);
-	EXPECT_EQ (inPlace.right, reference.right);
-
-	// float32 buffers: the float64 result rounded to float32.
-	for (bool sharing : {false, true})
-	{
-		const Stereo single = render (500, sharing, true);
-		for (size_t i = 0; i < input.size (); ++i)
+		PlugParamBlock busy = settings (0.7, 0.9, 0.9, 0.95, 0.8, true);
+		busy.level = level;
+		const Stereo input = noise (3 * 4096 + 123, 17, 0.9);
+		auto render = [&] (size_t blockSize, bool inPlace, bool single) {
+			ProcessorRig rig (96000.0, single ? kSample32 : kSample64);
+			setAll (rig.changes, busy);
+			return single ? rig.run<float> (input, blockSize, inPlace)
+			              : rig.run<double> (input, blockSize, inPlace);
+		};
+		const Stereo reference = render (256, false, false);
+		for (size_t blockSize : {1, 7, 4096})
 		{
-			ASSERT_EQ (single.left[i], static_cast<float> (reference.left[i])) << i;
-			ASSERT_EQ (single.right[i], static_cast<float> (reference.right[i])) << i;
+			const Stereo other = render (blockSize, false, false);
+			EXPECT_EQ (other.left, reference.left) << level << " " << blockSize;
+			EXPECT_EQ (other.right, reference.right) << level << " " << blockSize;
+		}
+		const Stereo inPlace = render (256, true, false);
+		EXPECT_EQ (inPlace.left, reference.left) << level;
+		EXPECT_EQ (inPlace.right, reference.right) << level;
+
+		// float32 buffers: the float64 result rounded to float32.
+		for (bool sharing : {false, true})
+		{
+			const Stereo single = render (500, sharing, true);
+			for (size_t i = 0; i < input.size (); ++i)
+			{
+				ASSERT_EQ (single.left[i], static_cast<float> (reference.left[i])) << level << i;
+				ASSERT_EQ (single.right[i], static_cast<float> (reference.right[i])) << level << i;
+			}
+		}
+	}
+}
+
+TEST (SignalPath, ResentUnchangedValuesLeaveTheOutputBitForBitAlone)
+{
+	// Hosts send unchanged values again and again. Each recomputation
+	// restarts the Thru Null crossfade, which only steps past its end, so a
+	// frame that follows one runs the general frame code; the output must be
+	// that of the frames without, which run steady.
+	for (bool thruNull : {false, true})
+	{
+		PlugParamBlock busy = settings (0.6, 0.8, 0.9, 0.97, 0.9, thruNull);
+		busy.level = 0.62;
+		busy.degree = 0.4;
+		const Stereo input = noise (4000, 23, 0.9);
+		auto render = [&] (bool single, size_t blockSize, bool resend) {
+			ProcessorRig rig (48000.0, single ? kSample32 : kSample64, busy);
+			Stereo output;
+			for (size_t start = 0; start < input.size (); start += blockSize)
+			{
+				const size_t end = std::min (input.size (), start + blockSize);
+				const Stereo part {{input.left.begin () + start, input.left.begin () + end},
+				                   {input.right.begin () + start, input.right.begin () + end}};
+				if (resend)
+					setAll (rig.changes, busy);
+				const Stereo out = single ? rig.run<float> (part, blockSize)
+				                          : rig.run<double> (part, blockSize);
+				output.left.insert (output.left.end (), out.left.begin (), out.left.end ());
+				output.right.insert (output.right.end (), out.right.begin (), out.right.end ());
+			}
+			return output;
+		};
+		for (bool single : {false, true})
+		{
+			const Stereo steady = render (single, 256, false);
+			for (size_t blockSize : {1, 100})
+			{
+				const Stereo resent = render (single, blockSize, true);
+				EXPECT_EQ (resent.left, steady.left) << thruNull << single << blockSize;
+				EXPECT_EQ (resent.right, steady.right) << thruNull << single << blockSize;
+			}
 		}
 	}
 }
