@@ -25,11 +25,13 @@ enum class Death
 	kAtClosing,
 };
 
-std::string nameOf (const ::testing::TestParamInfo<Death>& info)
+const char* nameOf (Death death)
 {
 	const char* names[] = {"BetweenTurns", "AtOpening", "AtDrawing", "AtClosing"};
-	return names[static_cast<int> (info.param)];
+	return names[static_cast<int> (death)];
 }
+
+void PrintTo (Death death, std::ostream* out) { *out << nameOf (death); }
 
 bool sigpipeIn (const sigset_t& set) { return sigismember (&set, SIGPIPE) == 1; }
 
@@ -55,6 +57,7 @@ protected:
 
 	void TearDown () override
 	{
+		beforeNextSocketWrite (nullptr); // an action not run must not outlive the test
 		ModuleWindowTest::TearDown ();
 		sigaction (SIGPIPE, &hostsAction, nullptr);
 	}
@@ -122,7 +125,7 @@ TEST_P (LostServerTest, HostLivesOnAndTheEditorClosesCleanly)
 INSTANTIATE_TEST_SUITE_P (Moments, LostServerTest,
                           ::testing::Values (Death::kBetweenTurns, Death::kAtOpening,
                                              Death::kAtDrawing, Death::kAtClosing),
-                          nameOf);
+                          [] (const auto& info) { return std::string (nameOf (info.param)); });
 
 } // namespace
 } // namespace Steinberg

@@ -36,8 +36,8 @@ bool socketWriteHookRan () { return ran; }
 
 // Exported from the executable (see the test's CMake target), so that the
 // X library, loaded with the module, calls this one.
-extern "C" __attribute__ ((visibility ("default"))) ssize_t writev (int fd, const struct iovec* vector,
-                                                                 int count)
+extern "C" __attribute__ ((visibility ("default"))) ssize_t
+writev (int fd, const struct iovec* vector, int count)
 {
 	using Writev = ssize_t (*) (int, const struct iovec*, int);
 	static const auto next = reinterpret_cast<Writev> (dlsym (RTLD_NEXT, "writev"));
