@@ -1,5 +1,7 @@
 #include "x11testhost.h"
 
+#include "vstgui/lib/platform/linux/x11sigpipeguard.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -29,13 +31,19 @@ int ignoreErrors (Display*, XErrorEvent*) { return 0; }
 
 X11TestHost::X11TestHost ()
 {
-	// A server resets when its last client leaves and refuses connections
-	// meanwhile: the previous test's may have been the last.
+	// A server started without -noreset resets when its last client leaves
+	// (another test's, or an editor's), and drops the clients that connected
+	// but were not yet set up: the connection fails, or its first write
+	// raises SIGPIPE. Such a connection is tried again; one that was set up
+	// keeps the server from resetting until it closes.
 	const char* name = std::getenv ("DISPLAY");
 	const int64_t deadline = nowMs () + 3000;
 	do
 	{
-		display = XOpenDisplay (nullptr);
+		{
+			const VSTGUI::X11::SigpipeGuard guard;
+			display = XOpenDisplay (nullptr);
+		}
 		if (!display && name && *name)
 			usleep (20000);
 	} while (!display && name && *name && nowMs () < deadline);
@@ -57,6 +65,17 @@ X11TestHost::~X11TestHost ()
 	for (XWindowId window : windows)
 		XDestroyWindow (display, window);
 	XCloseDisplay (display);
+}
+
+void X11TestHost::disconnectLeavingWindows ()
+{
+	if (!display)
+		return;
+	XSetCloseDownMode (display, RetainPermanent);
+	XCloseDisplay (display);
+	display = nullptr;
+	xtest = false;
+	windows.clear ();
 }
 
 bool X11TestHost::displayRequired ()

@@ -33,6 +33,11 @@ public:
 	// environment says one is required (as CI does), then it fails.
 	static bool displayRequired ();
 
+	// Closes the host's connection, leaving its windows to the server, and
+	// goes on as a run loop only: what a test does before it kills the
+	// server, whose loss Xlib would end the process for.
+	void disconnectLeavingWindows ();
+
 	// A mapped top-level window at the position, viewable on return.
 	XWindowId createParent (int x, int y, int width, int height);
 	void destroyWindow (XWindowId window);

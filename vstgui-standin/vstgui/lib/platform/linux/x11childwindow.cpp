@@ -1,5 +1,7 @@
 #include "vstgui/lib/platform/linux/x11childwindow.h"
 
+#include "vstgui/lib/platform/linux/x11sigpipeguard.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -29,8 +31,12 @@ constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_
 
 } // namespace
 
+// Every member that may make the X library write holds a SigpipeGuard: a
+// server that closes the connection (it died, killed this client, or reset
+// while this client was connecting) must not take the host with it.
 ChildWindow::ChildWindow (uint32_t parent, uint16_t width, uint16_t height)
 {
+	const SigpipeGuard guard;
 	connection = xcb_connect (nullptr, nullptr);
 	if (!connection || xcb_connection_has_error (connection))
 	{
@@ -46,6 +52,7 @@ ChildWindow::ChildWindow (uint32_t parent, uint16_t width, uint16_t height)
 	std::free (error);
 	if (!geometry)
 	{
+		noteLostConnection ();
 		fail (WindowFailure::kParentNotAWindow);
 		disconnect ();
 		return;
@@ -79,6 +86,7 @@ ChildWindow::ChildWindow (uint32_t parent, uint16_t width, uint16_t height)
 	xcb_map_window (connection, window);
 	maxRequestBytes = static_cast<size_t> (xcb_get_maximum_request_length (connection)) * 4u;
 	xcb_flush (connection);
+	noteLostConnection ();
 }
 
 ChildWindow::~ChildWindow () noexcept { disconnect (); }
@@ -134,10 +142,17 @@ void ChildWindow::fail (WindowFailure reason)
 		failure = reason;
 }
 
+void ChildWindow::noteLostConnection ()
+{
+	if (connection && xcb_connection_has_error (connection))
+		fail (WindowFailure::kConnectionLost);
+}
+
 void ChildWindow::disconnect ()
 {
 	if (!connection)
 		return;
+	const SigpipeGuard guard;
 	if (!xcb_connection_has_error (connection))
 	{
 		if (grabbed)
@@ -199,6 +214,7 @@ void ChildWindow::putImage (const uint8_t* pixels, size_t stride, const CRect& r
 {
 	if (!isUsable () || !pixels || rect.isEmpty ())
 		return;
+	const SigpipeGuard guard;
 	const auto x = static_cast<int16_t> (rect.left);
 	const auto y = static_cast<int16_t> (rect.top);
 	const auto width = static_cast<uint16_t> (rect.getWidth ());
@@ -228,12 +244,14 @@ void ChildWindow::putImage (const uint8_t* pixels, size_t stride, const CRect& r
 		               strip.data ());
 		row = static_cast<uint16_t> (row + rows);
 	}
+	noteLostConnection ();
 }
 
 void ChildWindow::grabPointer (uint32_t time)
 {
 	if (!isUsable ())
 		return;
+	const SigpipeGuard guard;
 	const uint16_t mask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
 	                      XCB_EVENT_MASK_POINTER_MOTION;
 	const xcb_grab_pointer_cookie_t cookie =
@@ -244,21 +262,27 @@ void ChildWindow::grabPointer (uint32_t time)
 	xcb_discard_reply (connection, cookie.sequence);
 	grabbed = true;
 	xcb_flush (connection);
+	noteLostConnection ();
 }
 
 void ChildWindow::ungrabPointer (uint32_t time)
 {
 	if (!grabbed || !connection || xcb_connection_has_error (connection))
 		return;
+	const SigpipeGuard guard;
 	xcb_ungrab_pointer (connection, time);
 	grabbed = false;
 	xcb_flush (connection);
+	noteLostConnection ();
 }
 
 void ChildWindow::flush ()
 {
-	if (connection && !xcb_connection_has_error (connection))
-		xcb_flush (connection);
+	if (!connection || xcb_connection_has_error (connection))
+		return;
+	const SigpipeGuard guard;
+	xcb_flush (connection);
+	noteLostConnection ();
 }
 
 void ChildWindow::selectKeys (bool selected)

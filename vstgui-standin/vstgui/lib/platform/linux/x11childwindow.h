@@ -1,7 +1,7 @@
 // The editor's own X connection and its child window in the host's window.
-// Nothing X reports ends the process: errors, the window's destruction and
-// a lost connection are recorded as the window's failure, after which it
-// shows nothing more.
+// Nothing X does ends the process: errors, the window's destruction and a
+// lost connection, found while reading or while writing, are recorded as
+// the window's failure, after which it shows nothing more.
 #pragma once
 
 #include "vstgui/lib/crect.h"
@@ -73,6 +73,8 @@ public:
 
 private:
 	void fail (WindowFailure reason);
+	// A request the server could not take leaves the connection in error.
+	void noteLostConnection ();
 	void disconnect ();
 	bool findVisual (uint32_t root);
 
