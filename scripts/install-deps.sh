@@ -17,7 +17,8 @@ test_packages=(
   libgtest-dev googletest libbenchmark-dev
   libx11-dev libxtst-dev xvfb xauth  # window tests: a host's windows, input, a display
   zam-plugins libglx-mesa0 libgl1-mesa-dri  # a known-good editor that checks the test host
-  ardour python3             # the host test: Ardour's headless tools, the render checks
+  ardour python3 gdb         # the host test: Ardour's headless tools, the render checks,
+                             # the stacks of a hung Ardour run
 )
 
 if [ $# -eq 0 ]; then
