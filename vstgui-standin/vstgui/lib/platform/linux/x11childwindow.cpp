@@ -289,10 +289,12 @@ void ChildWindow::selectKeys (bool selected)
 {
 	if (!isUsable ())
 		return;
+	const SigpipeGuard guard;
 	const uint32_t mask =
 	    kEventMask | (selected ? XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE : 0u);
 	xcb_change_window_attributes (connection, window, XCB_CW_EVENT_MASK, &mask);
 	xcb_flush (connection);
+	noteLostConnection ();
 }
 
 uint32_t ChildWindow::keysymOf (uint8_t keycode)
@@ -301,12 +303,16 @@ uint32_t ChildWindow::keysymOf (uint8_t keycode)
 		return 0;
 	if (keysyms.empty ())
 	{
+		const SigpipeGuard guard;
 		const xcb_setup_t* setup = xcb_get_setup (connection);
 		const uint8_t count = static_cast<uint8_t> (setup->max_keycode - setup->min_keycode + 1);
 		auto mapping = reply (xcb_get_keyboard_mapping_reply (
 		    connection, xcb_get_keyboard_mapping (connection, setup->min_keycode, count), nullptr));
 		if (!mapping)
+		{
+			noteLostConnection ();
 			return 0;
+		}
 		const xcb_keysym_t* first = xcb_get_keyboard_mapping_keysyms (mapping.get ());
 		keysyms.assign (first, first + xcb_get_keyboard_mapping_keysyms_length (mapping.get ()));
 		minKeycode = setup->min_keycode;
