@@ -5,6 +5,7 @@
 #include "shippedlayout.h"
 
 #include "common/plugparamids.h"
+#include "streams.h"
 
 #include <dirent.h>
 
@@ -81,6 +82,60 @@ TEST_F (ModuleWindowTest, HostChangeRedrawsOnlyThatControl)
 	EXPECT_EQ (after.countDifferences (before, pixelsOf (shippedControlRect (Vst::kLevelId))), 0u);
 	EXPECT_TRUE (handler.edits.empty ()); // following the host sends nothing back
 	closeEditor (view);
+}
+
+// Opening the editor only shows the switches as the host left them: the host
+// must not record an edit, or a project would read as modified on opening.
+TEST_F (ModuleWindowTest, OpeningWithTheSwitchesOnSendsTheHostNothing)
+{
+	const XWindowId parent = host.createParent (0, 0, kEditorWidth, kEditorHeight);
+	const PixelRect thruNull = pixelsOf (shippedControlRect (Vst::kThruNullId));
+	const PixelRect bypass = pixelsOf (shippedControlRect (Vst::kBypassId));
+	// Open, drawn, and many idle ticks later, so the deferred updates are in.
+	const auto openAndSettle = [&] (Vst::IEditController* of) {
+		IPtr<IPlugView> view = openEditor (parent, of);
+		Picture picture = waitForPicture (waitForChild (parent));
+		host.runFor (200);
+		return std::make_pair (view, picture);
+	};
+	// A project's record with both switches on: seven values, then the switches.
+	Bytes record (72, 0);
+	record[64] = record[68] = 1;
+	for (bool fromProject : {false, true})
+	{
+		SCOPED_TRACE (fromProject ? "from a project's record" : "from the host's values");
+		IPtr<Vst::IEditController> of = createController ();
+		ASSERT_TRUE (of);
+		if (fromProject)
+			ASSERT_EQ (of->setComponentState (streamOf (record)), kResultOk);
+		else
+		{
+			of->setParamNormalized (Vst::kThruNullId, 1.);
+			of->setParamNormalized (Vst::kBypassId, 1.);
+		}
+		auto [view, picture] = openAndSettle (of);
+		ASSERT_FALSE (picture.empty ());
+		EXPECT_TRUE (handler.edits.empty ());
+		EXPECT_GT (picture.countNear (0x4fb8e6, thruNull), 100u);
+		EXPECT_GT (picture.countNear (0xf0a030, bypass), 100u);
+
+		// A host-side change while open still comes back once.
+		of->setParamNormalized (Vst::kThruNullId, 0.);
+		host.runFor (50);
+		ASSERT_EQ (handler.edits.size (), 1u);
+		EXPECT_EQ (handler.edits[0].kind, Vst::RecordingHandler::kPerform);
+		EXPECT_EQ (handler.edits[0].id, Vst::kThruNullId);
+		EXPECT_EQ (handler.edits[0].value, 0.);
+		closeEditor (view);
+
+		handler.edits.clear ();
+		auto reopened = openAndSettle (of);
+		EXPECT_TRUE (handler.edits.empty ());
+		EXPECT_EQ (reopened.second.countNear (0x4fb8e6, thruNull), 0u);
+		EXPECT_GT (reopened.second.countNear (0xf0a030, bypass), 100u);
+		closeEditor (reopened.first);
+		handler.edits.clear ();
+	}
 }
 
 TEST_F (ModuleWindowTest, TwoEditorsAtOnceAreIndependent)

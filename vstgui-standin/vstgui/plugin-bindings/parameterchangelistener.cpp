@@ -66,7 +66,10 @@ void ParameterChangeListener::addControl (CControl* control)
 		    });
 	}
 	if (parameter)
+	{
+		adoptControl (control);
 		parameter->deferUpdate ();
+	}
 	else
 		updateControlValue (controls.front ()->getValueNormalized ());
 }

@@ -52,6 +52,9 @@ private:
 	// A stepped parameter's plain value into a control that is neither a
 	// label nor an option menu.
 	void setSteppedValue (CControl* control, float plainValue);
+	// A control that has just joined, before the deferred update brings it
+	// the parameter's value.
+	void adoptControl (CControl* control);
 	bool convertValueToString (float value, std::string& result);
 	// The controller's text for a normalized value, in UTF-8.
 	bool parameterText (Steinberg::Vst::ParamValue normalized, std::string& result);

@@ -10,4 +10,8 @@ void ParameterChangeListener::setSteppedValue (CControl* control, float plainVal
 	control->setValue (plainValue);
 }
 
+// A joining control keeps the description's value until the deferred update;
+// setting a value tells nobody, so it needs nothing sooner.
+void ParameterChangeListener::adoptControl (CControl*) {}
+
 } // namespace VSTGUI
