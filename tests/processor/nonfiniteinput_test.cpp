@@ -50,9 +50,9 @@ Stereo withValues (Stereo signal, const double (&values)[3])
 }
 
 template <typename Sample>
-void expectSilenceInTheirPlace (const double (&values)[3])
+void expectSilenceInTheirPlace (const double (&values)[3],
+                                const Stereo& noisy = noise (48000 / 4, 41))
 {
-	const Stereo noisy = noise (48000 / 4, 41);
 	for (bool thruNull : {false, true})
 	{
 		const Stereo damaged = render<Sample> (loudFeedback (thruNull), withValues (noisy, values));
@@ -94,6 +94,14 @@ TEST (NonFiniteInput, TheLargestFloat32StillEntersUnchanged)
 	EXPECT_NE (loud.right[1700], silenced.right[1700]);
 	for (size_t i = 0; i < loud.size (); ++i)
 		ASSERT_TRUE (std::isfinite (loud.left[i]) && std::isfinite (loud.right[i])) << i;
+
+	// Also right after a NaN, in the same block of 256 frames, which then
+	// goes through the test per sample: only the NaN enters as silence.
+	Stereo nextToNaN = noise (48000 / 4, 43);
+	for (size_t k = 0; k < 3; ++k)
+		nextToNaN.left[1001 + 3000 * k] = nextToNaN.right[1701 + 3000 * k] = largest[k];
+	expectSilenceInTheirPlace<float> ({kNaN, kNaN, kNaN}, nextToNaN);
+	expectSilenceInTheirPlace<double> ({kNaN, kNaN, kNaN}, nextToNaN);
 }
 
 TEST (NonFiniteInput, TheBlockCheckAgreesWithTheSampleCheckAtEveryPlace)

@@ -209,3 +209,35 @@ TEST (RestoredState, AMillionRestoresWithoutABlockTakeNoMoreMemory)
 	processor->setActive (false);
 	processor->terminate ();
 }
+
+TEST (RestoredState, ANaNFieldCountsAsItsOwnBuiltInDefault)
+{
+	// Each field alone, so that a NaN taking another field's default, or a
+	// wrong one, shows in the values derived from it.
+	auto settingsAfterRestoring = [] (const PlugParamBlock& record) {
+		ProcessorRef processor;
+		prepare (*processor, Start::idle);
+		processor->setState (streamOf (recordOf (record)));
+		ProcessData noAudio {};
+		processor->process (noAudio);
+		const std::vector<double> settings = settingsOf (*processor);
+		processor->setActive (false);
+		processor->terminate ();
+		return settings;
+	};
+	const std::vector<double> defaults = settingsAfterRestoring (PlugProcessor::kBuiltInDefaults);
+	const struct
+	{
+		const char* name;
+		double PlugParamBlock::*field;
+	} fields[] = {{"level", &PlugParamBlock::level},   {"delay", &PlugParamBlock::delay},
+	              {"depth", &PlugParamBlock::depth},   {"degree", &PlugParamBlock::degree},
+	              {"rate", &PlugParamBlock::rate},     {"feedback", &PlugParamBlock::feedback},
+	              {"mix", &PlugParamBlock::mix}};
+	for (const auto& f : fields)
+	{
+		PlugParamBlock record = PlugProcessor::kBuiltInDefaults;
+		record.*f.field = std::numeric_limits<double>::quiet_NaN ();
+		EXPECT_EQ (settingsAfterRestoring (record), defaults) << f.name;
+	}
+}
