@@ -64,10 +64,21 @@ TEST_F (ModuleWheelTest, SeriesOnAKnobIsOneEditEndedByThePause)
 {
 	const double start = controller->getParamNormalized (Vst::kDelayId);
 	pointAt (Vst::kDelayId);
-	tick (host, kWheelUp, 3);
+	// Ticks 300 ms apart are one series, whose end waits half a second after
+	// the last tick: not before 400 ms, surely by 2.5 s however loaded. Each
+	// tick's perform is waited for, to time the pause from it.
+	for (int i = 0; i < 3; ++i)
+	{
+		host.runFor (300);
+		const size_t before = handler.edits.size ();
+		host.pressButton (kWheelUp);
+		host.releaseButton (kWheelUp);
+		ASSERT_TRUE (host.runUntil ([&] { return handler.edits.size () > before; }, 2000));
+	}
 	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kPerform,
 	                                          Kind::kPerform}));
-	ASSERT_TRUE (waitForEnd ());
+	EXPECT_FALSE (waitForEnd (1, 400));
+	ASSERT_TRUE (waitForEnd (1, 2100));
 	const auto performs = framedPerforms (Vst::kDelayId);
 	ASSERT_EQ (performs.size (), 3u);
 	for (size_t i = 0; i < performs.size (); ++i)

@@ -37,7 +37,7 @@ protected:
 		ModuleWindowTest::TearDown ();
 	}
 
-	bool waitForEnd (size_t ends = 1)
+	bool waitForEnd (size_t ends = 1, int timeoutMs = 2000)
 	{
 		return host.runUntil (
 		    [&] {
@@ -46,7 +46,7 @@ protected:
 				    count += e.kind == Kind::kEnd;
 			    return count >= ends;
 		    },
-		    2000);
+		    timeoutMs);
 	}
 
 	// Presses at the point, moves by the steps in turn, and lets go.
