@@ -19,6 +19,7 @@ namespace {
 // Virtual key codes and modifier bits as VST3 hosts send them.
 constexpr int16 kKeyEscape = 6;
 constexpr int16 kKeyUp = 12;
+constexpr int16 kKeyRight = 13;
 constexpr int16 kKeyDown = 14;
 constexpr int16 kShiftKey = 1 << 0;
 
@@ -49,14 +50,6 @@ protected:
 		const auto centre = shippedControlRect (id).getCenter ();
 		host.moveTo (child, static_cast<int> (centre.x), static_cast<int> (centre.y));
 		host.runFor (20);
-	}
-
-	std::vector<Kind> kinds () const
-	{
-		std::vector<Kind> result;
-		for (const auto& e : handler.edits)
-			result.push_back (e.kind);
-		return result;
 	}
 };
 
@@ -146,11 +139,14 @@ TEST_F (ModuleWheelTest, ArrowKeysStepTheControlUnderThePointer)
 	EXPECT_EQ (view->onKeyDown (0, kKeyUp, 0), kResultTrue);
 	EXPECT_EQ (view->onKeyUp (0, kKeyUp, 0), kResultTrue);
 	EXPECT_EQ (view->onKeyDown (0, kKeyDown, kShiftKey), kResultTrue);
+	EXPECT_EQ (view->onKeyDown (0, kKeyRight, 0), kResultTrue);
 	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kEnd, Kind::kBegin,
+	                                          Kind::kPerform, Kind::kEnd, Kind::kBegin,
 	                                          Kind::kPerform, Kind::kEnd}));
-	ASSERT_EQ (handler.edits.size (), 6u);
+	ASSERT_EQ (handler.edits.size (), 9u);
 	EXPECT_NEAR (handler.edits[1].value, start + 0.1, 1e-6);
 	EXPECT_NEAR (handler.edits[4].value, start + 0.09, 1e-6);
+	EXPECT_NEAR (handler.edits[7].value, start + 0.19, 1e-6);
 
 	// Keys the editor has no use for stay the host's.
 	handler.edits.clear ();
@@ -197,8 +193,13 @@ TEST_F (ModuleSliderInputTest, ArrowKeysGoToTheControlLastTouched)
 	host.runFor (20);
 	handler.edits.clear ();
 	EXPECT_EQ (view->onKeyDown (0, kKeyUp, 0), kResultTrue);
-	EXPECT_EQ (framedPerforms (Vst::kLevelId).size (), 1u);
-	EXPECT_NEAR (controller->getParamNormalized (Vst::kLevelId), before + 0.1, 1e-6);
+	EXPECT_EQ (view->onKeyDown (0, kKeyRight, 0), kResultTrue);
+	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kEnd, Kind::kBegin,
+	                                          Kind::kPerform, Kind::kEnd}));
+	const auto performs = framedPerforms (Vst::kLevelId);
+	ASSERT_EQ (performs.size (), 2u);
+	EXPECT_NEAR (performs[0], before + 0.1, 1e-6);
+	EXPECT_NEAR (controller->getParamNormalized (Vst::kLevelId), before + 0.2, 1e-6);
 }
 
 // A horizontal slider and a switch in a frame on the test host's run loop.

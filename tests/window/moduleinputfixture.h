@@ -63,6 +63,14 @@ protected:
 		host.releaseButton (1);
 	}
 
+	std::vector<Kind> kinds () const
+	{
+		std::vector<Kind> result;
+		for (const auto& e : handler.edits)
+			result.push_back (e.kind);
+		return result;
+	}
+
 	// The performs between one begin and one end for the id; empty, with a
 	// test failure, when the edits are not so framed.
 	std::vector<double> framedPerforms (Vst::ParamID id)
