@@ -121,16 +121,29 @@ TEST_F (ModuleWheelTest, PressDuringASeriesEndsItsEditFirst)
 	EXPECT_EQ (got.back (), Kind::kEnd);
 }
 
-TEST_F (ModuleWheelTest, ClosingMidSeriesLeavesNoEditOpen)
+// The wheel's series closed with the editor, on a knob and on a slider.
+class ModuleWheelCloseTest : public ModuleWheelTest,
+                             public ::testing::WithParamInterface<Vst::ParamID>
 {
-	pointAt (Vst::kDelayId);
+};
+
+TEST_P (ModuleWheelCloseTest, ClosingMidSeriesLeavesNoEditOpen)
+{
+	pointAt (GetParam ());
 	tick (host, kWheelUp, 2);
 	closeEditor (view);
 	EXPECT_EQ (kinds (),
 	           (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kPerform, Kind::kEnd}));
 	host.runFor (kPastThePause);
 	EXPECT_EQ (handler.edits.size (), 4u);
+	EXPECT_EQ (handler.edits.back ().id, GetParam ());
 }
+
+INSTANTIATE_TEST_SUITE_P (KnobAndSlider, ModuleWheelCloseTest,
+                          ::testing::Values (Vst::kDelayId, Vst::kLevelId),
+                          [] (const auto& info) -> std::string {
+	                          return info.param == Vst::kDelayId ? "Knob" : "Slider";
+                          });
 
 TEST_F (ModuleWheelTest, ArrowKeysStepTheControlUnderThePointer)
 {
