@@ -76,11 +76,14 @@ TEST (KnobWheelTest, UpRaisesAndArrowKeysStepInEditsOfTheirOwn)
 	listener.handler.edits.clear ();
 	VstKeyCode down = key (VKEY_DOWN);
 	VstKeyCode fineLeft = key (VKEY_LEFT, MODIFIER_SHIFT);
+	VstKeyCode right = key (VKEY_RIGHT);
 	EXPECT_EQ (knob.onKeyDown (down), 1);
 	EXPECT_EQ (knob.onKeyDown (fineLeft), 1);
 	EXPECT_FLOAT_EQ (knob.getValueNormalized (), 0.475f);
-	EXPECT_EQ (listener.count (kBegin), 2u);
-	EXPECT_EQ (listener.count (kEnd), 2u);
+	EXPECT_EQ (knob.onKeyDown (right), 1);
+	EXPECT_FLOAT_EQ (knob.getValueNormalized (), 0.725f);
+	EXPECT_EQ (listener.count (kBegin), 3u);
+	EXPECT_EQ (listener.count (kEnd), 3u);
 
 	listener.handler.edits.clear ();
 	for (uint8_t other : {uint8_t {0}, uint8_t {VKEY_ESCAPE}, uint8_t {VKEY_SPACE}, uint8_t {VKEY_PAGEUP}})

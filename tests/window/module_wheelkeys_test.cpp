@@ -19,6 +19,7 @@ namespace {
 // Virtual key codes and modifier bits as VST3 hosts send them.
 constexpr int16 kKeyEscape = 6;
 constexpr int16 kKeyUp = 12;
+constexpr int16 kKeyRight = 13;
 constexpr int16 kKeyDown = 14;
 constexpr int16 kShiftKey = 1 << 0;
 
@@ -50,24 +51,27 @@ protected:
 		host.moveTo (child, static_cast<int> (centre.x), static_cast<int> (centre.y));
 		host.runFor (20);
 	}
-
-	std::vector<Kind> kinds () const
-	{
-		std::vector<Kind> result;
-		for (const auto& e : handler.edits)
-			result.push_back (e.kind);
-		return result;
-	}
 };
 
 TEST_F (ModuleWheelTest, SeriesOnAKnobIsOneEditEndedByThePause)
 {
 	const double start = controller->getParamNormalized (Vst::kDelayId);
 	pointAt (Vst::kDelayId);
-	tick (host, kWheelUp, 3);
+	// Ticks 300 ms apart are one series, whose end waits half a second after
+	// the last tick: not before 400 ms, surely by 2.5 s however loaded. Each
+	// tick's perform is waited for, to time the pause from it.
+	for (int i = 0; i < 3; ++i)
+	{
+		host.runFor (300);
+		const size_t before = handler.edits.size ();
+		host.pressButton (kWheelUp);
+		host.releaseButton (kWheelUp);
+		ASSERT_TRUE (host.runUntil ([&] { return handler.edits.size () > before; }, 2000));
+	}
 	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kPerform,
 	                                          Kind::kPerform}));
-	ASSERT_TRUE (waitForEnd ());
+	EXPECT_FALSE (waitForEnd (1, 400));
+	ASSERT_TRUE (waitForEnd (1, 2100));
 	const auto performs = framedPerforms (Vst::kDelayId);
 	ASSERT_EQ (performs.size (), 3u);
 	for (size_t i = 0; i < performs.size (); ++i)
@@ -117,16 +121,29 @@ TEST_F (ModuleWheelTest, PressDuringASeriesEndsItsEditFirst)
 	EXPECT_EQ (got.back (), Kind::kEnd);
 }
 
-TEST_F (ModuleWheelTest, ClosingMidSeriesLeavesNoEditOpen)
+// The wheel's series closed with the editor, on a knob and on a slider.
+class ModuleWheelCloseTest : public ModuleWheelTest,
+                             public ::testing::WithParamInterface<Vst::ParamID>
 {
-	pointAt (Vst::kDelayId);
+};
+
+TEST_P (ModuleWheelCloseTest, ClosingMidSeriesLeavesNoEditOpen)
+{
+	pointAt (GetParam ());
 	tick (host, kWheelUp, 2);
 	closeEditor (view);
 	EXPECT_EQ (kinds (),
 	           (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kPerform, Kind::kEnd}));
 	host.runFor (kPastThePause);
 	EXPECT_EQ (handler.edits.size (), 4u);
+	EXPECT_EQ (handler.edits.back ().id, GetParam ());
 }
+
+INSTANTIATE_TEST_SUITE_P (KnobAndSlider, ModuleWheelCloseTest,
+                          ::testing::Values (Vst::kDelayId, Vst::kLevelId),
+                          [] (const auto& info) -> std::string {
+	                          return info.param == Vst::kDelayId ? "Knob" : "Slider";
+                          });
 
 TEST_F (ModuleWheelTest, ArrowKeysStepTheControlUnderThePointer)
 {
@@ -135,11 +152,14 @@ TEST_F (ModuleWheelTest, ArrowKeysStepTheControlUnderThePointer)
 	EXPECT_EQ (view->onKeyDown (0, kKeyUp, 0), kResultTrue);
 	EXPECT_EQ (view->onKeyUp (0, kKeyUp, 0), kResultTrue);
 	EXPECT_EQ (view->onKeyDown (0, kKeyDown, kShiftKey), kResultTrue);
+	EXPECT_EQ (view->onKeyDown (0, kKeyRight, 0), kResultTrue);
 	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kEnd, Kind::kBegin,
+	                                          Kind::kPerform, Kind::kEnd, Kind::kBegin,
 	                                          Kind::kPerform, Kind::kEnd}));
-	ASSERT_EQ (handler.edits.size (), 6u);
+	ASSERT_EQ (handler.edits.size (), 9u);
 	EXPECT_NEAR (handler.edits[1].value, start + 0.1, 1e-6);
 	EXPECT_NEAR (handler.edits[4].value, start + 0.09, 1e-6);
+	EXPECT_NEAR (handler.edits[7].value, start + 0.19, 1e-6);
 
 	// Keys the editor has no use for stay the host's.
 	handler.edits.clear ();
@@ -186,8 +206,13 @@ TEST_F (ModuleSliderInputTest, ArrowKeysGoToTheControlLastTouched)
 	host.runFor (20);
 	handler.edits.clear ();
 	EXPECT_EQ (view->onKeyDown (0, kKeyUp, 0), kResultTrue);
-	EXPECT_EQ (framedPerforms (Vst::kLevelId).size (), 1u);
-	EXPECT_NEAR (controller->getParamNormalized (Vst::kLevelId), before + 0.1, 1e-6);
+	EXPECT_EQ (view->onKeyDown (0, kKeyRight, 0), kResultTrue);
+	EXPECT_EQ (kinds (), (std::vector<Kind> {Kind::kBegin, Kind::kPerform, Kind::kEnd, Kind::kBegin,
+	                                          Kind::kPerform, Kind::kEnd}));
+	const auto performs = framedPerforms (Vst::kLevelId);
+	ASSERT_EQ (performs.size (), 2u);
+	EXPECT_NEAR (performs[0], before + 0.1, 1e-6);
+	EXPECT_NEAR (controller->getParamNormalized (Vst::kLevelId), before + 0.2, 1e-6);
 }
 
 // A horizontal slider and a switch in a frame on the test host's run loop.

@@ -37,7 +37,7 @@ protected:
 		ModuleWindowTest::TearDown ();
 	}
 
-	bool waitForEnd (size_t ends = 1)
+	bool waitForEnd (size_t ends = 1, int timeoutMs = 2000)
 	{
 		return host.runUntil (
 		    [&] {
@@ -46,7 +46,7 @@ protected:
 				    count += e.kind == Kind::kEnd;
 			    return count >= ends;
 		    },
-		    2000);
+		    timeoutMs);
 	}
 
 	// Presses at the point, moves by the steps in turn, and lets go.
@@ -61,6 +61,14 @@ protected:
 			host.runFor (20);
 		}
 		host.releaseButton (1);
+	}
+
+	std::vector<Kind> kinds () const
+	{
+		std::vector<Kind> result;
+		for (const auto& e : handler.edits)
+			result.push_back (e.kind);
+		return result;
 	}
 
 	// The performs between one begin and one end for the id; empty, with a
