@@ -9,7 +9,6 @@
 
 namespace VSTGUI {
 
-
 void ParameterChangeListener::setSteppedValue (CControl* control, float plainValue)
 {
 	control->setValue (plainValue);
